@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test; the tests that need windows get a virtual display.
+# test.sh [build-dir] [cmake options...]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/tools/install-deps.sh"
+dir=${1:-$root/build}; shift || true
+bash "$root/tools/build.sh" "$dir" "$@"
+cd "$dir"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)"
