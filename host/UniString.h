@@ -40,6 +40,7 @@ public:
     void Erase(std::size_t from, std::size_t count = npos);
     UniString& Append(const UniString& other);
     UniString& Append(std::string_view utf8);
+    UniString& Append(const char* utf8) { return Append(std::string_view(utf8 ? utf8 : "")); }
 
     friend UniString operator+(UniString left, const UniString& right) { return left.Append(right); }
     friend bool operator==(const UniString&, const UniString&) = default;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "host/Image.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace host {
+class FileLocation;
+}
+
+// A texture file's whole content and the image decoded from it. Both are absent when the file
+// cannot be read; the image alone is absent when the bytes are no decodable image. Shared, so
+// that colours naming the same file hold one copy between them.
+struct Texture {
+    std::shared_ptr<const std::vector<std::uint8_t>> data;
+    std::shared_ptr<const host::Image> image;
+};
+
+// Reads the file at `location` and decodes it with jpegFileType.
+Texture LoadTexture(const host::FileLocation& location);
