@@ -1,0 +1,93 @@
+#include "loading/CatalogueValues.h"
+
+#include "host/UniString.h"
+
+#include <algorithm>
+#include <charconv>
+#include <system_error>
+
+namespace {
+
+constexpr std::string_view whiteSpace = " \t\n\v\f\r";
+
+// Skips leading white space and one sign; answers -1 or 1.
+int TakeSign(std::string_view& text) {
+    const std::size_t start = text.find_first_not_of(whiteSpace);
+    text.remove_prefix(start == std::string_view::npos ? text.size() : start);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        const int sign = text.front() == '-' ? -1 : 1;
+        text.remove_prefix(1);
+        return sign;
+    }
+    return 1;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+std::size_t Utf8Length(char32_t code) {
+    return code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+}
+
+} // namespace
+
+std::string ToUtf8(std::u16string_view text, std::size_t limit) {
+    std::string out;
+    out.reserve(std::min(text.size(), limit));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = text[i];
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = 0xFFFD;
+        }
+        if (out.size() + Utf8Length(code) > limit) {
+            break;
+        }
+        AppendUtf8(out, code);
+    }
+    return out;
+}
+
+std::int16_t ParseShort(std::string_view text) {
+    const int sign = TakeSign(text);
+    std::int32_t magnitude = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        magnitude = std::min(magnitude * 10 + (c - '0'), 100000);
+    }
+    return static_cast<std::int16_t>(std::clamp(sign * magnitude, -32768, 32767));
+}
+
+float ParseFraction(std::string_view text) {
+    const int sign = TakeSign(text);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        return 0.0f;
+    }
+    float value = 0.0f;
+    const std::from_chars_result read = std::from_chars(text.data(), text.data() + text.size(), value);
+    return read.ec == std::errc() ? sign * value : 0.0f;
+}
+
+bool ParseFlag(std::string_view text) {
+    return host::UniString(text).IsEqualIgnoringCase("true");
+}
