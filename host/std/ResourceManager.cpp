@@ -1,4 +1,5 @@
 #include "host/Resources.h"
+#include "host/ResourceTypes.h"
 #include "host/std/ElfSection.h"
 #include "host/std/ResourceBlob.h"
 
@@ -13,7 +14,6 @@ namespace {
 
 // The section of a library file that holds its compiled resources.
 constexpr const char* resourceSection = ".tnres";
-constexpr std::uint32_t stringListType = ResourceType("STRS");
 
 // The registered modules and the active one. Module numbers are never reused, so a number that
 // outlives its module finds nothing.
@@ -85,7 +85,7 @@ ResourceModule GetActiveResourceModule() {
 
 bool GetResourceString(std::string& out, std::int32_t listId, std::int32_t item) {
     const auto blob = ResourceManager::Get().ActiveBlob();
-    const auto list = blob ? blob->Find(stringListType, listId) : std::nullopt;
+    const auto list = blob ? blob->Find(StringListResource, listId) : std::nullopt;
     if (!list || list->size() < 4 || item < 1)
         return false;
     const std::uint64_t count = std::uint64_t((*list)[0]) | std::uint64_t((*list)[1]) << 8 |
