@@ -95,7 +95,8 @@ public:
             if (namesIndex == SectionIndexExtended)
                 namesIndex = first.link;
         }
-        return count > 0 && count <= file.Size() / entrySize && namesIndex < count;
+        return count > 0 && count <= file.Size() / entrySize && sectionHeadersAt <= file.Size() &&
+               count * entrySize <= file.Size() - sectionHeadersAt && namesIndex < count;
     }
 
     bool ReadSectionHeader(std::uint64_t index, SectionHeader& out) const {

@@ -1,0 +1,142 @@
+#include "host/Windows.h"
+#include "host/MemoryHandle.h"
+
+#include <climits>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::string RealPath(const std::string& path) {
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) ? resolved : "";
+}
+
+std::string ModuleFileName(const void* instance) {
+    char buffer[4096];
+    const std::uint32_t length = host::GetModuleFileNameA(instance, buffer, sizeof buffer);
+    EXPECT_EQ(length, std::string(buffer).size());
+    return buffer;
+}
+
+TEST(ModuleFileName, NamesTheFileThatHoldsTheAddress) {
+    static int inThisProgram = 0;
+    const std::string program = RealPath("/proc/self/exe");
+    EXPECT_EQ(ModuleFileName(&inThisProgram), program);
+    EXPECT_EQ(ModuleFileName(nullptr), program);
+    EXPECT_EQ(ModuleFileName(reinterpret_cast<const void*>(&host::NewHandle)),
+              RealPath(std::string(TN_BINARY_DIR) + "/host/libtnhost.so"));
+}
+
+TEST(ModuleFileName, TruncatesToTheBufferWithANul) {
+    const std::string path = ModuleFileName(nullptr);
+    const auto size = std::uint32_t(path.size());
+    ASSERT_GT(size, 4u);
+    const struct {
+        std::uint32_t bufferSize;
+        std::uint32_t answer;
+        std::string text;
+    } cases[] = {
+        {size + 1, size, path},
+        {size, size, path.substr(0, size - 1)},
+        {4, 4, path.substr(0, 3)},
+        {1, 1, ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<char> buffer(c.bufferSize + 8, 'x');
+        EXPECT_EQ(host::GetModuleFileNameA(nullptr, buffer.data(), c.bufferSize), c.answer) << c.bufferSize;
+        EXPECT_EQ(std::string(buffer.data()), c.text);
+        EXPECT_EQ(buffer[c.bufferSize], 'x') << "wrote past the buffer";
+    }
+    char untouched = 'x';
+    EXPECT_EQ(host::GetModuleFileNameA(nullptr, &untouched, 0), 0u);
+    EXPECT_EQ(untouched, 'x');
+}
+
+TEST(ModuleFileName, AnAddressOutsideEveryModuleNamesNothing) {
+    char buffer[64] = "x";
+    EXPECT_EQ(host::GetModuleFileNameA(reinterpret_cast<const void*>(16), buffer, sizeof buffer), 0u);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST(SystemColours, ButtonFaceIsClassicUntilChanged) {
+    EXPECT_EQ(host::GetSysColor(host::COLOR_BTNFACE), 0xF0F0F0u);
+    const int index = host::COLOR_BTNFACE;
+    const std::uint32_t warm = 224 | 208 << 8 | 192 << 16;
+    ASSERT_TRUE(host::SetSysColors(1, &index, &warm));
+    const std::uint32_t colour = host::GetSysColor(host::COLOR_BTNFACE);
+    EXPECT_EQ(colour & 0xFF, 224u);
+    EXPECT_EQ((colour >> 8) & 0xFF, 208u);
+    EXPECT_EQ((colour >> 16) & 0xFF, 192u);
+
+    const int mixed[] = {host::COLOR_BTNFACE, host::SystemColourCount};
+    const std::uint32_t values[] = {0, 0};
+    EXPECT_FALSE(host::SetSysColors(2, mixed, values));
+    EXPECT_EQ(host::GetSysColor(host::COLOR_BTNFACE), warm) << "a refused change changes nothing";
+    EXPECT_EQ(host::GetSysColor(-1), 0u);
+    EXPECT_EQ(host::GetSysColor(host::SystemColourCount), 0u);
+
+    const std::uint32_t classic = 0xF0F0F0;
+    ASSERT_TRUE(host::SetSysColors(1, &index, &classic));
+}
+
+TEST(WindowMessages, NamesGetNumbersInTheRegisteredRange) {
+    for (const char* name : {"commdlg_FileNameOK", "a", "TaskbarCreated", "x y z"}) {
+        const std::uint32_t message = host::RegisterWindowMessageA(name);
+        EXPECT_GE(message, 0xC000u) << name;
+        EXPECT_LE(message, 0xFFFFu) << name;
+        EXPECT_EQ(host::RegisterWindowMessageA(name), message) << name;
+    }
+    EXPECT_EQ(host::RegisterWindowMessageA("COMMDLG_FILENAMEOK"),
+              host::RegisterWindowMessageA("commdlg_FileNameOK"));
+    EXPECT_EQ(host::RegisterWindowMessageA(""), 0u);
+    EXPECT_EQ(host::RegisterWindowMessageA(nullptr), 0u);
+}
+
+class ShellOpen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        before = host::SetShellOpenHandler([this](std::string_view address) {
+            opened.emplace_back(address);
+            return answer;
+        });
+    }
+    void TearDown() override { host::SetShellOpenHandler(before); }
+
+    std::intptr_t Open(const char* file, const char* verb = "open") {
+        return host::ShellExecuteA(nullptr, verb, file, nullptr, nullptr, host::SW_SHOWNORMAL);
+    }
+
+    host::ShellOpenHandler before;
+    std::vector<std::string> opened;
+    bool answer = true;
+};
+
+TEST_F(ShellOpen, WebAddressesGoToTheHandler) {
+    EXPECT_GT(Open("https://www.tarnova.hu/szinek?q=1"), 32);
+    EXPECT_GT(Open("HTTP://tarnova.hu"), 32);
+    EXPECT_GT(Open("www.tarnova.hu"), 32);
+    EXPECT_GT(Open("http://tarnova.hu", nullptr), 32);
+    EXPECT_EQ(opened, (std::vector<std::string>{"https://www.tarnova.hu/szinek?q=1", "HTTP://tarnova.hu",
+                                                "http://www.tarnova.hu", "http://tarnova.hu"}));
+}
+
+TEST_F(ShellOpen, AnythingButAWebAddressIsRefusedWithoutOpening) {
+    for (const char* file : {"", "/usr/bin/xterm", "file:///etc/passwd", "javascript:alert(1)", "http://",
+                             "https://a\nb", "tarnova.hu", "www.x:1@evil", "mailto:a@b"})
+        EXPECT_EQ(Open(file), 2) << file;
+    EXPECT_EQ(Open(nullptr), 2);
+    EXPECT_EQ(Open("https://www.tarnova.hu", "edit"), 31);
+    EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(ShellOpen, AnOpenerThatFailsIsReported) {
+    answer = false;
+    EXPECT_EQ(Open("https://www.tarnova.hu"), 31);
+    EXPECT_EQ(opened.size(), 1u);
+}
+
+} // namespace
