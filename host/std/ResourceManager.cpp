@@ -1,5 +1,5 @@
-#include "host/Resources.h"
 #include "host/ResourceTypes.h"
+#include "host/Resources.h"
 #include "host/std/ElfSection.h"
 #include "host/std/ResourceBlob.h"
 
