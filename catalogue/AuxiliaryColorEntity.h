@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ColourLab.h"
 #include "catalogue/RgbaColour.h"
 #include "host/UniString.h"
 
@@ -12,9 +13,12 @@ public:
     AuxiliaryColorEntity(const host::UniString& colourName, std::int16_t red, std::int16_t green,
                          std::int16_t blue)
         : colourName(colourName), colour{static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
-                                         static_cast<std::uint8_t>(blue), 255, 0} {}
+                                         static_cast<std::uint8_t>(blue), 255, 0},
+          lab(LabOf(colour)) {}
     virtual ~AuxiliaryColorEntity() = default;
 
     host::UniString colourName;
     RgbaColour colour;
+    // CIE Lab of the colour, computed once.
+    ColourVector lab;
 };

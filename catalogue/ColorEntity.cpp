@@ -1,5 +1,6 @@
 #include "catalogue/ColorEntity.h"
 
+#include "catalogue/ColourLab.h"
 #include "catalogue/TextureCache.h"
 
 #include <string_view>
@@ -29,6 +30,9 @@ ColorEntity::ColorEntity(const host::UniString& mode, const host::UniString& sur
       colourName(colourName), wheel(wheel), texture(texture), remarks(remarks),
       auxiliaryColourTable(auxiliaryColourTable), mixed(mixed) {
     hasColour = SetChannels(colour, red, green, blue);
+    if (hasColour) {
+        lab = LabOf(colour);
+    }
     hasAuxiliaryColour = SetChannels(auxiliaryColour, auxiliaryRed, auxiliaryGreen, auxiliaryBlue);
     const Texture loaded = textures != nullptr ? textures->Get(texture) : LoadTexture(texture);
     textureData = loaded.data;

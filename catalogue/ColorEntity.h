@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ColourMath.h"
 #include "catalogue/RgbaColour.h"
 #include "host/FileLocation.h"
 #include "host/Image.h"
@@ -53,6 +54,8 @@ public:
     bool mixed = false;
     // Neither a solid colour nor a texture image.
     bool blank = false;
+    // CIE Lab of the solid colour, computed once: the searches compare it with every pick.
+    ColourVector lab;
 };
 
 // The product label, the third navigation level: `name`, one space, `structure`.
