@@ -15,6 +15,38 @@ bool IsJpegOrBmp(const unsigned char* bytes, std::size_t length) {
     return jpeg || bmp;
 }
 
+std::uint32_t Little(const unsigned char* bytes, int count) {
+    std::uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i) {
+        value = value << 8 | bytes[i];
+    }
+    return value;
+}
+
+// An uncompressed BMP must hold all the rows its header promises; the decoder would fill the
+// missing ones with zeros.
+bool IsCompleteBmp(const unsigned char* bytes, std::size_t length) {
+    if (length < 26) {
+        return false;
+    }
+    const std::uint32_t headerSize = Little(bytes + 14, 4);
+    const bool os2 = headerSize == 12;
+    if (!os2 && length < 34) {
+        return false;
+    }
+    const std::int64_t width = os2 ? Little(bytes + 18, 2) : std::int32_t(Little(bytes + 18, 4));
+    const std::int64_t height = os2 ? Little(bytes + 20, 2) : std::int32_t(Little(bytes + 22, 4));
+    const std::uint32_t bitsPerPixel = Little(bytes + (os2 ? 24 : 28), 2);
+    const std::uint32_t compression = os2 ? 0 : Little(bytes + 30, 4);
+    if (compression != 0 && compression != 3) {
+        return true;
+    }
+    const std::int64_t rowSize = (width * bitsPerPixel + 31) / 32 * 4;
+    const std::int64_t needed =
+        std::int64_t(Little(bytes + 10, 4)) + rowSize * (height < 0 ? -height : height);
+    return width >= 0 && std::int64_t(length) >= needed;
+}
+
 bool FitsLimits(int width, int height) {
     return width > 0 && height > 0 && width <= Image::MaxSide && height <= Image::MaxSide &&
            std::int64_t(width) * height <= Image::MaxPixels;
@@ -57,7 +89,8 @@ std::unique_ptr<Image> Image::Decode(const void* bytes, std::size_t length, std:
     int width = 0;
     int height = 0;
     int channels = 0;
-    if (!stbi_info_from_memory(data, byteCount, &width, &height, &channels) || !FitsLimits(width, height)) {
+    if (!stbi_info_from_memory(data, byteCount, &width, &height, &channels) || !FitsLimits(width, height) ||
+        (data[0] == 'B' && !IsCompleteBmp(data, length))) {
         return nullptr;
     }
     const std::unique_ptr<unsigned char, void (*)(void*)> rgba(

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "host/FileLocation.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace testsupport {
+
+// A fresh folder below the system's temporary folder, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& GetPath() const { return path; }
+    host::FileLocation GetLocation() const { return host::FileLocation(path.string()); }
+    // The location of `relative` inside the folder.
+    host::FileLocation GetLocation(const std::string& relative) const;
+
+    // Writes a file at `relative`, creating the folders on the way; answers its path.
+    std::filesystem::path Write(const std::string& relative, std::string_view bytes) const;
+    std::filesystem::path Write(const std::string& relative, const std::vector<std::uint8_t>& bytes) const;
+
+private:
+    std::filesystem::path path;
+};
+
+} // namespace testsupport
