@@ -70,8 +70,4 @@ TEST(CatalogueDocument, ValuesSurviveAReadBack) {
     EXPECT_EQ(read.settings[0].second, "https://x.example/?a=1&b=2");
 }
 
-TEST(CatalogueDocument, StartsWithAnXmlDeclaration) {
-    EXPECT_EQ(CatalogueDocument().ToXml().rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0), 0u);
-}
-
 } // namespace

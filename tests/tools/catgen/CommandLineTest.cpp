@@ -55,14 +55,6 @@ TEST(ParseCommandLine, TakesEverySyntheticOption) {
     EXPECT_TRUE(o.mixingBase);
 }
 
-TEST(ParseCommandLine, LeavesUnsetOptionsAtTheirDefaults) {
-    const CatgenCommand command = Accepted({"synthetic", "f", "--colours", "10"});
-    const SyntheticOptions defaults;
-    EXPECT_EQ(command.options.colours, 10);
-    EXPECT_EQ(command.options.productSize, defaults.productSize);
-    EXPECT_FALSE(command.options.wheel);
-}
-
 class RefusedCommandLine : public ::testing::TestWithParam<std::vector<std::string>> {};
 
 TEST_P(RefusedCommandLine, ExplainsTheProblem) {
