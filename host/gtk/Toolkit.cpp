@@ -1,0 +1,141 @@
+#include "host/Toolkit.h"
+
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "host/gtk/DialogWindow.h"
+#include "host/gtk/ToolkitState.h"
+
+namespace host {
+namespace {
+
+// Dialogs are laid out in pixels for small controls: the theme's paddings and minimum sizes are
+// cut down so that every item fits its template rectangle.
+const char* const dialogStyle = R"css(
+.tn-dialog { font-family: "DejaVu Sans", sans-serif; font-size: 8pt; }
+.tn-dialog button { min-height: 0; min-width: 0; padding: 0 4px; }
+.tn-dialog button.image-button { padding: 0; }
+.tn-dialog combobox button { padding: 0 2px 0 4px; }
+.tn-dialog combobox arrow { min-height: 12px; min-width: 12px; -gtk-icon-transform: scale(0.75); }
+.tn-dialog separator { min-height: 1px; min-width: 1px; }
+)css";
+
+struct ToolkitState {
+    bool tried = false;
+    bool running = false;
+    std::vector<const void*> modalLayers;
+    DialogOpenedHook openedHook;
+    std::exception_ptr keptException;
+};
+
+ToolkitState& State() {
+    static ToolkitState state;
+    return state;
+}
+
+void InstallDialogStyle() {
+    GtkCssProvider* provider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(provider, dialogStyle, -1, nullptr);
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(provider),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(provider);
+}
+
+bool AnyRedrawPending() {
+    const auto& dialogs = DialogWindow::GetAll();
+    return std::any_of(dialogs.begin(), dialogs.end(),
+                       [](const DialogWindow* dialog) { return dialog->HasPendingRedraws(); });
+}
+
+} // namespace
+
+bool InitToolkit() {
+    ToolkitState& state = State();
+    if (!state.tried) {
+        state.tried = true;
+        state.running = gtk_init_check(nullptr, nullptr);
+        if (state.running) {
+            InstallDialogStyle();
+        }
+    }
+    return state.running;
+}
+
+bool IsToolkitRunning() {
+    return State().running;
+}
+
+DialogOpenedHook SetDialogOpenedHook(DialogOpenedHook hook) {
+    return std::exchange(State().openedHook, std::move(hook));
+}
+
+void NotifyDialogOpened(ModalDialog& dialog) {
+    // A copy, so that the hook may replace itself.
+    const DialogOpenedHook hook = State().openedHook;
+    if (hook) {
+        hook(dialog);
+    }
+}
+
+void PushModalLayer(const void* layer) {
+    State().modalLayers.push_back(layer);
+}
+
+void PopModalLayer(const void* layer) {
+    auto& layers = State().modalLayers;
+    layers.erase(std::remove(layers.begin(), layers.end(), layer), layers.end());
+}
+
+const void* GetTopModalLayer() {
+    const auto& layers = State().modalLayers;
+    return layers.empty() ? nullptr : layers.back();
+}
+
+void KeepException(std::exception_ptr exception) {
+    if (!State().keptException) {
+        State().keptException = std::move(exception);
+    }
+}
+
+void RethrowKeptException() {
+    if (auto exception = std::exchange(State().keptException, nullptr)) {
+        std::rethrow_exception(exception);
+    }
+}
+
+void ProcessPendingEvents() {
+    if (!IsToolkitRunning()) {
+        return;
+    }
+    while (g_main_context_iteration(nullptr, FALSE)) {
+    }
+    RethrowKeptException();
+}
+
+bool FlushRedraws(int timeoutMs) {
+    if (!IsToolkitRunning()) {
+        return true;
+    }
+    const gint64 deadline = g_get_monotonic_time() + gint64(std::max(timeoutMs, 0)) * 1000;
+    while (AnyRedrawPending()) {
+        const gint64 left = deadline - g_get_monotonic_time();
+        if (left <= 0) {
+            return false;
+        }
+        // Wakes the loop at the deadline should no frame come.
+        GSource* alarm = g_timeout_source_new(guint(left / 1000) + 1);
+        g_source_set_callback(
+            alarm, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
+        g_source_attach(alarm, nullptr);
+        g_main_context_iteration(nullptr, TRUE);
+        g_source_destroy(alarm);
+        g_source_unref(alarm);
+        RethrowKeptException();
+    }
+    return true;
+}
+
+} // namespace host

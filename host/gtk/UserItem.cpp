@@ -1,0 +1,55 @@
+#include "host/UserItem.h"
+
+#include "host/Toolkit.h"
+#include "host/gtk/DialogWindow.h"
+#include "host/gtk/ItemWidgets.h"
+
+namespace host {
+
+UserItem::UserItem(ModalDialog& dialog, std::int16_t id) : Item(dialog, id, 1u << UserItemKind) {}
+
+void UserItem::Redraw(bool /*eraseBackground*/, bool immediately) {
+    if (ItemRecord* record = GetRecord()) {
+        gtk_widget_queue_draw(record->widget);
+        ExpectUpdate(*record);
+        // The toolkit's loop must not run inside a frame that is being drawn.
+        if (immediately && !IsInsideUpdate()) {
+            FlushRedraws();
+        }
+    }
+}
+
+void UserItem::EnableMouseMoveEvents() {
+    if (GetRecord()) {
+        GetRecord()->mouseMoves = true;
+    }
+}
+
+void UserItem::Attach(UserItemObserver& observer) {
+    if (GetRecord()) {
+        GetRecord()->Attach(this, &observer);
+    }
+}
+
+void UserItem::Detach(UserItemObserver& observer) {
+    if (GetRecord()) {
+        GetRecord()->Detach(this, &observer);
+    }
+}
+
+void UserItem::SetAccessibleName(std::string_view utf8) {
+    if (GetRecord()) {
+        GetRecord()->accessibleName = ValidUtf8(utf8);
+    }
+}
+
+void UserItem::SetAccessibleElements(std::vector<AccessibleElement> elements) {
+    if (GetRecord()) {
+        for (AccessibleElement& element : elements) {
+            element.name = ValidUtf8(element.name);
+        }
+        GetRecord()->accessibleElements = std::move(elements);
+    }
+}
+
+} // namespace host
