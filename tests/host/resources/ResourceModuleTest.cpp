@@ -1,18 +1,21 @@
 #include "AddOnResources.h"
 #include "host/ResourceTypes.h"
 
+#include <algorithm>
 #include <cstring>
 #include <elf.h>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <unistd.h>
 
 namespace {
 
 std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::vector<std::uint8_t> bytes(std::size_t(std::max<std::streamoff>(in.tellg(), 0)));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+    return bytes;
 }
 
 // An ELF file's bytes with the means to find and damage its parts.
