@@ -316,12 +316,9 @@ std::unique_ptr<DialogDriver::Rendering> DialogDriver::Render() {
         return nullptr;
     }
     ProcessPendingEvents();
-    // Items shown since the last frame get their places now rather than on the next frame.
+    // Items shown or hidden since the last frame get their places now rather than on the next frame.
+    gtk_container_check_resize(GTK_CONTAINER(window->GetToplevel()));
     GtkWidget* clientArea = window->GetClientArea();
-    GtkAllocation allocation;
-    gtk_widget_get_allocation(clientArea, &allocation);
-    gtk_widget_get_preferred_size(clientArea, nullptr, nullptr);
-    gtk_widget_size_allocate(clientArea, &allocation);
 
     auto rendering = std::make_unique<Rendering>(
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, window->GetWidth(), window->GetHeight()));

@@ -16,7 +16,7 @@ namespace {
 // cut down so that every item fits its template rectangle.
 const char* const dialogStyle = R"css(
 .tn-dialog { font-family: "DejaVu Sans", sans-serif; font-size: 8pt; }
-.tn-dialog button { min-height: 0; min-width: 0; padding: 0 4px; }
+.tn-dialog button { min-height: 0; min-width: 0; padding: 0 4px; box-shadow: none; }
 .tn-dialog button.image-button { padding: 0; }
 .tn-dialog combobox button { padding: 0 2px 0 4px; }
 .tn-dialog combobox arrow { min-height: 12px; min-width: 12px; -gtk-icon-transform: scale(0.75); }
