@@ -86,8 +86,7 @@ TEST_F(HostServices, EmptySlotsAnswerMissingServiceWithoutCalling) {
     std::byte record[AttributeRecordSize] = {}, extension[ExtensionRecordSize] = {};
     EXPECT_EQ(RegisterMenu(32500, 32520), ErrMissingService);
     EXPECT_EQ(InstallMenuHandler(32500, &MenuHandler), ErrMissingService);
-    EXPECT_EQ(AddLibraryFolder(*reinterpret_cast<const host::FileLocation*>(&contextTarget)),
-              ErrMissingService);
+    EXPECT_EQ(AddLibraryFolder(host::FileLocation("/tmp")), ErrMissingService);
     EXPECT_EQ(CreateAttribute(record, extension), ErrMissingService);
     EXPECT_EQ(SubscribeNotifications(AllNotifications, &NotificationHandler), ErrMissingService);
     EXPECT_EQ(lastCall.service, nullptr);
