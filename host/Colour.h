@@ -16,4 +16,4 @@ struct Colour {
     friend bool operator==(const Colour&, const Colour&) = default;
 };
 
-}  // namespace host
+} // namespace host

@@ -28,16 +28,16 @@ struct DialogTemplateItem {
     std::int16_t left = 0;
     std::int16_t top = 0;
     std::int16_t width = 0;
-    std::int16_t height = 0;  // a popup's height covers its opened list
-    std::int16_t style = 0;   // the toolkit's style code
-    std::int16_t value = 0;   // a popup's extra value
-    std::int32_t resourceId = 0;  // bitmap of a picture, icon of an icon push button
+    std::int16_t height = 0;     // a popup's height covers its opened list
+    std::int16_t style = 0;      // the toolkit's style code
+    std::int16_t value = 0;      // a popup's extra value
+    std::int32_t resourceId = 0; // bitmap of a picture, icon of an icon push button
     std::string text;
 };
 
 // A dialog template resource: title, client area size and items in template order.
 struct DialogTemplate {
-    std::string title;  // 8-bit, Central European code page
+    std::string title; // 8-bit, Central European code page
     std::int16_t width = 0;
     std::int16_t height = 0;
     std::vector<DialogTemplateItem> items;
@@ -47,4 +47,4 @@ struct DialogTemplate {
     static std::optional<DialogTemplate> Parse(const std::uint8_t* bytes, std::size_t length);
 };
 
-}  // namespace host
+} // namespace host

@@ -42,4 +42,4 @@ private:
     std::vector<std::uint8_t> pixels;
 };
 
-}  // namespace host
+} // namespace host

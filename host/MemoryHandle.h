@@ -18,8 +18,8 @@ public:
 
 // A zero-filled block of `size` bytes; throws OutOfMemory when it cannot be had.
 MemHandle NewHandle(std::size_t size);
-std::size_t GetHandleSize(MemHandle handle);  // 0 for null
-char* GetHandleData(MemHandle handle);        // null for null
-void DisposeHandle(MemHandle handle);         // null is ignored
+std::size_t GetHandleSize(MemHandle handle); // 0 for null
+char* GetHandleData(MemHandle handle);       // null for null
+void DisposeHandle(MemHandle handle);        // null is ignored
 
-}  // namespace host
+} // namespace host

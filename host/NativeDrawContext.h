@@ -6,4 +6,4 @@ namespace host {
 // add-on: only the drawing library's window device looks inside (it is a cairo context).
 struct NativeDrawContext;
 
-}  // namespace host
+} // namespace host

@@ -47,4 +47,4 @@ private:
     ResourceModule previous;
 };
 
-}  // namespace host
+} // namespace host

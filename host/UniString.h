@@ -50,10 +50,9 @@ private:
     std::string text;
 };
 
-}  // namespace host
+} // namespace host
 
-template <>
-struct std::hash<host::UniString> {
+template <> struct std::hash<host::UniString> {
     std::size_t operator()(const host::UniString& s) const noexcept {
         return std::hash<std::string>{}(s.ToStdString());
     }
