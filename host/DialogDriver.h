@@ -69,8 +69,9 @@ public:
     bool Drag(std::int16_t userItemId, Point from, Point to, int steps);
     // Clicks the centre of accessible element `index` (0-based) of a user item.
     bool ClickElement(std::int16_t userItemId, std::size_t index);
-    // Moves the mouse over item `id` at `point` without a button and lets one idle notification
-    // run, as when a person rests the mouse there. Any shown item will do.
+    // Moves the mouse over item `id` at `point` without a button and, when the dialog has idle
+    // events on, lets one idle notification run, as when a person rests the mouse there. Any shown
+    // item will do, enabled or not.
     bool Hover(std::int16_t id, Point point);
 
     // Closes the window through its own close control, which ends the run without acceptance.
@@ -89,7 +90,7 @@ public:
 
 private:
     DialogWindow* OpenWindow() const;
-    ItemRecord* Usable(std::int16_t id, std::uint32_t kindMask) const;
+    ItemRecord* Usable(std::int16_t id, std::uint32_t kindMask, bool mustBeEnabled = true) const;
     bool SendMouse(std::int16_t userItemId, int type, Point point, bool leftButtonPressed, bool startsAction);
     struct Rendering;
     std::unique_ptr<Rendering> Render();

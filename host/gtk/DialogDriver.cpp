@@ -141,11 +141,11 @@ DialogWindow* DialogDriver::OpenWindow() const {
     return window && window->IsOpen() ? window : nullptr;
 }
 
-ItemRecord* DialogDriver::Usable(std::int16_t id, std::uint32_t kindMask) const {
+ItemRecord* DialogDriver::Usable(std::int16_t id, std::uint32_t kindMask, bool mustBeEnabled) const {
     DialogWindow* window = OpenWindow();
     ItemRecord* record = window ? window->Find(id) : nullptr;
     if (!record || (kindMask & KindBit(record->kind)) == 0 || !gtk_widget_is_drawable(record->widget) ||
-        !gtk_widget_is_sensitive(record->widget)) {
+        (mustBeEnabled && !gtk_widget_is_sensitive(record->widget))) {
         return nullptr;
     }
     return record;
@@ -244,11 +244,12 @@ bool DialogDriver::ClickElement(std::int16_t userItemId, std::size_t index) {
 }
 
 bool DialogDriver::Hover(std::int16_t id, Point point) {
-    ItemRecord* record = Usable(id, AnyKind);
+    ItemRecord* record = Usable(id, AnyKind, false);
     if (!record) {
         return false;
     }
-    if (record->kind == UserItemKind) {
+    // A disabled item takes no mouse moves.
+    if (record->kind == UserItemKind && gtk_widget_is_sensitive(record->widget)) {
         SendMouse(id, GDK_MOTION_NOTIFY, point, false, true);
     }
     record->window->SetDrivenPointer(ToClient(*record, point));

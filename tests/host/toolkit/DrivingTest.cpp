@@ -122,6 +122,18 @@ TEST_F(Driving, ADragPressesMovesWithTheButtonHeldAndReleases) {
     EXPECT_FALSE(driver.Drag(userId, {0, 0}, {1, 1}, host::DialogDriver::MaxDragSteps + 1));
 }
 
+TEST_F(Driving, TheMouseCanRestOverDisabledItems) {
+    user->EnableMouseMoveEvents();
+    user->Disable();
+    check.Disable();
+    EXPECT_TRUE(driver.Hover(userId, {2, 3}));
+    EXPECT_TRUE(driver.Hover(CheckId, {2, 3}));
+    EXPECT_TRUE(recorder.log.empty()) << "a disabled item takes no mouse moves";
+    host::MousePosition position;
+    ASSERT_TRUE(dialog.GetMousePosition(position));
+    EXPECT_EQ(position.itemId, CheckId);
+}
+
 TEST_F(Driving, AccessibleElementsCanBeFoundAndClicked) {
     user->SetAccessibleName("chipArray");
     user->SetAccessibleElements(
@@ -153,6 +165,30 @@ TEST_F(Driving, AHiddenUserItemHasNothingToDraw) {
     user->Redraw(true, false);
     EXPECT_TRUE(host::FlushRedraws(200));
     EXPECT_EQ(recorder.updates, 0);
+}
+
+// Turns its push-check on again when a click turned it off, as a pair of push-checks acting as a
+// switch does.
+class KeepOn : public host::CheckItemObserver {
+public:
+    void CheckItemChanged(const host::CheckItemChangeEvent& event) override {
+        ++changes;
+        if (!event.source->IsOn()) {
+            event.source->SetOn();
+        }
+    }
+    int changes = 0;
+};
+
+TEST_F(Driving, APushCheckSetOnAgainDuringItsNotificationStaysOnWithoutAnotherNotification) {
+    KeepOn keepOn;
+    check.Attach(keepOn);
+    check.SetOn();
+    EXPECT_TRUE(driver.Click(CheckId));
+    EXPECT_TRUE(check.IsOn());
+    EXPECT_EQ(keepOn.changes, 1);
+    EXPECT_EQ(recorder.log, (Log{"check off"}));
+    check.Detach(keepOn);
 }
 
 // Detaches another observer, and itself, while a click is delivered.

@@ -1,6 +1,7 @@
 #include "ToolkitTest.h"
 
 #include <chrono>
+#include <stdexcept>
 #include <thread>
 
 #include "host/AlertBox.h"
@@ -73,6 +74,22 @@ TEST_F(ModalRun, ClosingTheWindowEndsTheRunWithoutAcceptance) {
     HookScope hook([](host::ModalDialog& opened) { EXPECT_TRUE(host::DialogDriver(opened).CloseWindow()); });
     EXPECT_FALSE(dialog.Invoke());
     EXPECT_FALSE(dialog.IsOpen());
+}
+
+class IdleThrower : public host::PanelObserver {
+public:
+    void PanelIdle(const host::PanelIdleEvent&) override { throw std::runtime_error("idle failed"); }
+};
+
+TEST_F(ModalRun, AnExceptionFromANotificationEndsTheRunAndLeavesInvoke) {
+    host::ModalDialog dialog(SampleTemplate());
+    IdleThrower thrower;
+    dialog.Attach(thrower);
+    dialog.EnableIdleEvents();
+    EXPECT_THROW(dialog.Invoke(), std::runtime_error);
+    EXPECT_FALSE(dialog.IsOpen());
+    EXPECT_FALSE(dialog.WasAccepted());
+    dialog.Detach(thrower);
 }
 
 TEST_F(ModalRun, ADialogCanRunAgain) {
