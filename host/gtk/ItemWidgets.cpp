@@ -1,6 +1,7 @@
 #include "host/gtk/ItemWidgets.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "host/CodePage.h"
@@ -47,7 +48,7 @@ GtkWidget* NewImage(std::uint32_t type, std::int32_t id) {
 }
 
 std::int16_t ToCoordinate(double value) {
-    return std::int16_t(std::clamp(value, -32768.0, 32767.0));
+    return std::int16_t(std::clamp(std::floor(value), -32768.0, 32767.0));
 }
 
 ItemRecord& RecordOf(gpointer data) {

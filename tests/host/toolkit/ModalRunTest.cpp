@@ -21,6 +21,16 @@ void RunLoopFor(int milliseconds) {
     }
 }
 
+// Lets the loop run until `count` reaches `atLeast`, for at most five seconds on a busy machine.
+bool RunLoopUntil(const int& count, int atLeast) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (count < atLeast && std::chrono::steady_clock::now() < end) {
+        host::ProcessPendingEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return count >= atLeast;
+}
+
 // Installs an opened hook for the lifetime of the scope.
 class HookScope {
 public:
@@ -117,8 +127,7 @@ TEST_F(ModalRun, IdleNotificationsArriveWhileSwitchedOn) {
     EXPECT_EQ(recorder.idles, 0) << "none before the dialog runs";
 
     ASSERT_TRUE(dialog.BeginModal());
-    RunLoopFor(300);
-    EXPECT_GE(recorder.idles, 3);
+    EXPECT_TRUE(RunLoopUntil(recorder.idles, 3));
 
     dialog.DisableIdleEvents();
     const int before = recorder.idles;
@@ -141,13 +150,11 @@ TEST_F(ModalRun, IdleNotificationsPauseUnderAnotherDialogUnlessAskedFor) {
     ASSERT_TRUE(below.BeginModal());
     ASSERT_TRUE(belowToo.BeginModal());
     ASSERT_TRUE(above.BeginModal());
-    RunLoopFor(250);
+    EXPECT_TRUE(RunLoopUntil(going.idles, 3));
     EXPECT_EQ(paused.idles, 0);
-    EXPECT_GE(going.idles, 2);
     above.EndModal(host::DialogResponse::Cancel);
     belowToo.EndModal(host::DialogResponse::Cancel);
-    RunLoopFor(200);
-    EXPECT_GE(paused.idles, 2);
+    EXPECT_TRUE(RunLoopUntil(paused.idles, 2));
     below.Detach(paused);
     belowToo.Detach(going);
 }
@@ -248,8 +255,8 @@ TEST_F(ModalRun, AnOpenAlertPausesTheIdleNotificationsOfTheDialogBelow) {
     host::Alert(host::AlertType::Information, "Információ", "", "", "OK");
     host::SetAlertResponder(std::move(previous));
     EXPECT_EQ(idlesDuringAlert, 0);
-    RunLoopFor(200);
-    EXPECT_GE(recorder.idles, 2);
+    const int afterAlert = recorder.idles;
+    EXPECT_TRUE(RunLoopUntil(recorder.idles, afterAlert + 2));
     dialog.EndModal(host::DialogResponse::Cancel);
     dialog.Detach(recorder);
 }
