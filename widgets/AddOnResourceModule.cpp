@@ -1,0 +1,3 @@
+#include "widgets/AddOnResourceModule.h"
+
+host::ResourceModule addOnResourceModule = host::NoResourceModule;
