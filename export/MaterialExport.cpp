@@ -78,7 +78,7 @@ bool ExportChosenColours(const TNData& store) {
         host::Alert(host::AlertType::Information, "Információ",
                     "Az anyagok exportálása az Corvenna anyaglistába és a textúra könyvtár betöltése sikeres "
                     "volt!",
-                    {}, "OK");
+                    "", "OK");
     }
     return textured;
 }

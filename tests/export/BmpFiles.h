@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+// A BMP file read back: its header's size and bit depth, and its pixels as red, green, blue, rows
+// top to bottom. `read` is false when the file is missing or no image.
+struct BmpFile {
+    bool read = false;
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+    std::vector<std::uint8_t> rgb;
+
+    const std::uint8_t* At(int column, int row) const {
+        return rgb.data() + (std::size_t(row) * width + column) * 3;
+    }
+};
+
+BmpFile ReadBmpFile(const std::filesystem::path& path);
+
+// Every file below `folder`, as paths relative to it, sorted.
+std::vector<std::filesystem::path> ListFiles(const std::filesystem::path& folder);
