@@ -38,7 +38,13 @@ void WriteChunk(void* context, void* data, int size) {
     }
 }
 
-// A location beside `target` at which nothing stands yet.
+std::string PathOf(const host::FileLocation& location) {
+    host::UniString path;
+    location.GetPathString(path);
+    return path.ToStdString();
+}
+
+// A location beside `target` at which nothing stands yet, not even a link.
 std::optional<host::FileLocation> UnusedSibling(const host::FileLocation& target) {
     static std::mt19937 numbers{std::random_device{}()};
     host::FileLocation folder = target;
@@ -49,19 +55,14 @@ std::optional<host::FileLocation> UnusedSibling(const host::FileLocation& target
         char name[32];
         std::snprintf(name, sizeof name, ".bmp-%08x.tmp", unsigned(numbers()));
         host::FileLocation sibling = folder;
-        std::uint64_t length = 0;
+        std::error_code error;
         if (sibling.AppendName(name) == host::NoError &&
-            host::File(sibling).GetDataLength(length) == host::FileErrNotFound) {
+            std::filesystem::symlink_status(PathOf(sibling), error).type() ==
+                std::filesystem::file_type::not_found) {
             return sibling;
         }
     }
     return std::nullopt;
-}
-
-std::string PathOf(const host::FileLocation& location) {
-    host::UniString path;
-    location.GetPathString(path);
-    return path.ToStdString();
 }
 
 } // namespace

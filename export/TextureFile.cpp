@@ -72,8 +72,6 @@ BmpImage MakeWashedTexture(const host::Image& image, ColorEntity& colour) {
     return bmp;
 }
 
-} // namespace
-
 host::Result GetTextureFileName(const ColorEntity& colour, host::UniString& name) {
     host::UniString textureName;
     if (host::Result result = colour.texture.GetLastLocalName(textureName); result != host::NoError) {
@@ -82,6 +80,8 @@ host::Result GetTextureFileName(const ColorEntity& colour, host::UniString& name
     name = textureName.Append(GetNameTail(colour)).Append(".bmp");
     return host::NoError;
 }
+
+} // namespace
 
 host::FileLocation WriteTextureFile(ColorEntity& colour) {
     host::FileLocation target = textureLibraryFolder;

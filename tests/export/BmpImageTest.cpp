@@ -75,6 +75,18 @@ TEST(BmpImage, ReplacesAnExistingFile) {
     EXPECT_EQ(ListFiles(folder.GetPath()), std::vector<fs::path>{"t.bmp"});
 }
 
+// A link at the path is replaced; what it pointed at, elsewhere, stays as it was.
+TEST(BmpImage, ALinkAtThePathIsReplacedNotFollowed) {
+    TempFolder folder;
+    TempFolder elsewhere;
+    const fs::path outside = elsewhere.Write("outside.bmp", std::string("outside"));
+    fs::create_symlink(outside, folder.GetPath() / "t.bmp");
+    ASSERT_TRUE(PatternImage(2, 2).WriteToFile((folder.GetPath() / "t.bmp").string()));
+    EXPECT_EQ(Contents(outside), "outside");
+    EXPECT_FALSE(fs::is_symlink(folder.GetPath() / "t.bmp"));
+    EXPECT_EQ(ReadBmpFile(folder.GetPath() / "t.bmp").width, 2);
+}
+
 TEST(BmpImage, RefusalsWarnOnStandardOutput) {
     BmpImage bmp;
     ::testing::internal::CaptureStdout();
