@@ -168,6 +168,7 @@ TEST_F(ModalRun, TheMousePositionNamesTheItemUnderTheMouse) {
     Recorder recorder;
     dialog.Attach(recorder);
     ASSERT_TRUE(dialog.BeginModal());
+    EXPECT_TRUE(dialog.GetMousePosition(position)) << "the window system's pointer, wherever it is";
     host::DialogDriver driver(dialog);
     EXPECT_TRUE(driver.Hover(userId, {12, 7}));
     EXPECT_EQ(recorder.idles, 0) << "no idle notifications while they are off";
