@@ -81,6 +81,25 @@ protected:
     }
     void Choose(std::uint32_t slot, ColorEntity& colour) { store.SetChosenColour(slot, &colour); }
 
+    // The file in the texture folder shows the texture upright, washed with `wash` at Amount.
+    void ExpectFileShowsTexture(const std::string& name, Channels wash) const {
+        const BmpFile file = ReadBmpFile(TextureFolder() / name);
+        ASSERT_TRUE(file.read);
+        EXPECT_EQ(file.bitsPerPixel, 24);
+        ASSERT_EQ(file.width, TextureWidth);
+        ASSERT_EQ(file.height, TextureHeight);
+        const double a = wash == None ? 0.0 : Amount / 255.0;
+        for (int row = 0; row < TextureHeight; ++row) {
+            for (int column = 0; column < TextureWidth; ++column) {
+                const BmpPixel t = TexturePixel(column, row);
+                const std::array<double, 3> texel{double(t.red), double(t.green), double(t.blue)};
+                for (int i = 0; i < 3; ++i) {
+                    ASSERT_NEAR(file.At(column, row)[i], wash[i] * a + texel[i] * (1 - a), 1.0)
+                        << column << "," << row << " channel " << i;
+                }
+            }
+        }
+    }
     fs::path TextureFolder() const { return data.GetPath() / "Tarnova anyagok"; }
     std::string TexturePath(const std::string& name) const { return (TextureFolder() / name).string(); }
 
@@ -132,26 +151,10 @@ TEST_F(MaterialExport, ATexturedColourGetsAWashedFile) {
     EXPECT_EQ(FieldAt<double>(bytes, 416), 1.0);
     ExpectZeroOutside(
         bytes, {{0, 1}, {8, 300}, {300, 301}, {304, 314}, {320, 368}, {400, 402}, {408, 424}, {952, 960}});
-    EXPECT_TRUE(material.hasLocation);
     EXPECT_EQ(material.locationPath, TexturePath("tex.bmp Hóvirág.bmp"));
     EXPECT_TRUE(material.locationExisted);
     EXPECT_EQ(colour.colour.alpha, Amount);
-
-    const BmpFile file = ReadBmpFile(TexturePath("tex.bmp Hóvirág.bmp"));
-    ASSERT_TRUE(file.read);
-    EXPECT_EQ(file.bitsPerPixel, 24);
-    ASSERT_EQ(file.width, TextureWidth);
-    ASSERT_EQ(file.height, TextureHeight);
-    const double a = Amount / 255.0;
-    for (int row = 0; row < TextureHeight; ++row) {
-        for (int column = 0; column < TextureWidth; ++column) {
-            const BmpPixel texel = TexturePixel(column, row);
-            const std::uint8_t* rgb = file.At(column, row);
-            EXPECT_NEAR(rgb[0], 120 * a + texel.red * (1 - a), 1.5) << column << "," << row;
-            EXPECT_NEAR(rgb[1], 60 * a + texel.green * (1 - a), 1.5) << column << "," << row;
-            EXPECT_NEAR(rgb[2], 30 * a + texel.blue * (1 - a), 1.5) << column << "," << row;
-        }
-    }
+    ExpectFileShowsTexture("tex.bmp Hóvirág.bmp", {120, 60, 30});
     EXPECT_EQ(ListFiles(TextureFolder()), std::vector<fs::path>{"tex.bmp Hóvirág.bmp"});
 }
 
@@ -159,27 +162,12 @@ TEST_F(MaterialExport, ATextureOnlyColourIsNotWashedAndHasNoTail) {
     ColorEntity& colour = AddColour("", None, "tex.bmp", {10, 20, 30});
     Choose(4, colour);
     EXPECT_TRUE(ExportChosenColours(store));
-
     ASSERT_EQ(host.materials.size(), 1u);
-    const Record& bytes = host.materials[0].bytes;
-    EXPECT_EQ(NameField(bytes), "Tarnova Színes Fal");
-    EXPECT_EQ(FieldAt<double>(bytes, 320), 10 / 255.0);
-    EXPECT_EQ(FieldAt<double>(bytes, 328), 20 / 255.0);
-    EXPECT_EQ(FieldAt<double>(bytes, 336), 30 / 255.0);
+    EXPECT_EQ(NameField(host.materials[0].bytes), "Tarnova Színes Fal");
+    EXPECT_EQ(FieldAt<double>(host.materials[0].bytes, 328), 20 / 255.0);
     EXPECT_EQ(host.materials[0].locationPath, TexturePath("tex.bmp.bmp"));
     EXPECT_EQ(colour.colour.alpha, 255);
-
-    const BmpFile file = ReadBmpFile(TexturePath("tex.bmp.bmp"));
-    ASSERT_TRUE(file.read);
-    for (int row = 0; row < TextureHeight; ++row) {
-        for (int column = 0; column < TextureWidth; ++column) {
-            const BmpPixel texel = TexturePixel(column, row);
-            const std::uint8_t* rgb = file.At(column, row);
-            ASSERT_EQ(rgb[0], texel.red);
-            ASSERT_EQ(rgb[1], texel.green);
-            ASSERT_EQ(rgb[2], texel.blue);
-        }
-    }
+    ExpectFileShowsTexture("tex.bmp.bmp", None);
 }
 
 struct SurfaceCase {
@@ -212,25 +200,23 @@ INSTANTIATE_TEST_SUITE_P(
                       SurfaceCase{{-1, 5, 5}, {40, 50, 60}, {40, 50, 60}, "Tarnova Színes Fal"},
                       SurfaceCase{None, None, {0, 0, 0}, "Tarnova Színes Fal"}));
 
-TEST_F(MaterialExport, TwoSlotsWithOneColourMakeTwoMaterialsAndOneFile) {
+TEST_F(MaterialExport, EverySlotMakesAMaterialAndTheMessageComesOnceAfterAll) {
     ColorEntity& colour = AddColour("Hóvirág", {120, 60, 30}, "tex.bmp");
     Choose(1, colour);
     Choose(3, colour);
+    Choose(4, AddColour("Kettő", {2, 2, 2}, ""));
+    host::SetAlertResponder([this](const host::AlertRequest& request) {
+        EXPECT_EQ(host.materials.size(), 3u);
+        host.alerts.push_back(request);
+        return std::int16_t(1);
+    });
     EXPECT_TRUE(ExportChosenColours(store));
-    ASSERT_EQ(host.materials.size(), 2u);
-    EXPECT_EQ(NameField(host.materials[0].bytes), NameField(host.materials[1].bytes));
-    EXPECT_EQ(host.materials[0].locationPath, host.materials[1].locationPath);
+    ASSERT_EQ(host.materials.size(), 3u);
+    EXPECT_EQ(NameField(host.materials[0].bytes), "Tarnova Színes Fal Hóvirág");
+    EXPECT_EQ(NameField(host.materials[1].bytes), "Tarnova Színes Fal Hóvirág");
+    EXPECT_EQ(host.materials[1].locationPath, host.materials[0].locationPath);
+    EXPECT_EQ(NameField(host.materials[2].bytes), "Tarnova Színes Fal Kettő");
     EXPECT_EQ(ListFiles(TextureFolder()), std::vector<fs::path>{"tex.bmp Hóvirág.bmp"});
-    EXPECT_EQ(host.alerts.size(), 1u);
-}
-
-TEST_F(MaterialExport, OneMessageAfterAllSlots) {
-    Choose(0, AddColour("Egy", {1, 1, 1}, ""));
-    Choose(4, AddColour("Kettő", {2, 2, 2}, "tex.bmp"));
-    EXPECT_TRUE(ExportChosenColours(store));
-    ASSERT_EQ(host.materials.size(), 2u);
-    EXPECT_EQ(NameField(host.materials[0].bytes), "Tarnova Színes Fal Egy");
-    EXPECT_EQ(NameField(host.materials[1].bytes), "Tarnova Színes Fal Kettő");
     ASSERT_EQ(host.alerts.size(), 1u);
     const host::AlertRequest& alert = host.alerts[0];
     EXPECT_EQ(alert.type, host::AlertType::Information);
