@@ -6,7 +6,8 @@
 #include "widgets/AddOnResourceModule.h"
 #include "widgets/ColorPickerItem.h"
 
-#include <cmath>
+#include <algorithm>
+#include <sstream>
 
 namespace {
 
@@ -18,25 +19,20 @@ using Events = std::vector<std::string>;
 
 constexpr std::int32_t SpectrumResource = 32620;
 
-// Wheel colours, one of them white and one pure red, so that nearest colours are easy to foresee.
+// Wheel colours: white, red, green, grey and black.
 std::string WheelCatalogue() {
     std::vector<testsupport::XmlAttributes> colours;
-    const struct {
-        const char* name;
-        const char* red;
-        const char* green;
-        const char* blue;
-    } rows[] = {{"fehér", "255", "255", "255"},
-                {"piros", "255", "0", "0"},
-                {"zöld", "0", "160", "0"},
-                {"szürke", "128", "128", "128"},
-                {"fekete", "0", "0", "0"}};
-    for (const auto& row : rows) {
+    for (const auto& [name, rgb] :
+         {std::pair{"fehér", "255 255 255"}, std::pair{"piros", "255 0 0"}, std::pair{"zöld", "0 160 0"},
+          std::pair{"szürke", "128 128 128"}, std::pair{"fekete", "0 0 0"}}) {
+        std::istringstream channels(rgb);
+        std::string red, green, blue;
+        channels >> red >> green >> blue;
         colours.push_back(CatalogueColour("M", "S", "N", "T")
-                              .Set("colourName", row.name)
-                              .Set("red", row.red)
-                              .Set("green", row.green)
-                              .Set("blue", row.blue)
+                              .Set("colourName", name)
+                              .Set("red", red)
+                              .Set("green", green)
+                              .Set("blue", blue)
                               .Set("wheel", "true"));
     }
     return CatalogueDocument(colours);
@@ -154,22 +150,7 @@ TEST_F(Picker, InViewModeOneEachPickProposesTheNearestColours) {
     EXPECT_EQ(log.events, (Events(3, "PickedColoursChanged")));
 }
 
-TEST_F(Picker, InViewModeTwoEachPickMixesAColour) {
-    ASSERT_EQ(store.Load(MixingCatalogue()), 0);
-    ASSERT_TRUE(GlobalStore::SwitchToViewMode(ViewModeMixing));
-    Make();
-    Open();
-    testsupport::StoreEventLog log(GetTNData());
-    ASSERT_TRUE(driver->ClickAt(id, {209, 100}));
-    ASSERT_TRUE(driver->ClickAt(id, {24, 7}));
-    ASSERT_NE(GetTNData().GetMixedColour(), nullptr);
-    EXPECT_EQ(GetTNData().GetMixedColour()->colourName.ToStdString(), "piros");
-    ASSERT_TRUE(driver->ClickAt(id, {24, 193})); // saturation near 0: a middle grey
-    EXPECT_EQ(GetTNData().GetMixedColour()->colourName.ToStdString(), "szürke");
-    EXPECT_EQ(log.events, (Events(3, "PickedColoursChanged")));
-}
-
-TEST_F(Picker, RefreshHandsTheColourToTheStoreAndShowsThePicker) {
+TEST_F(Picker, InOtherViewModesRefreshAndEachPickMixAColour) {
     ASSERT_EQ(store.Load(MixingCatalogue()), 0);
     ASSERT_TRUE(GlobalStore::SwitchToViewMode(ViewModeMixing));
     Make();
@@ -179,12 +160,16 @@ TEST_F(Picker, RefreshHandsTheColourToTheStoreAndShowsThePicker) {
     EXPECT_TRUE(picker->IsVisible());
     ASSERT_NE(GetTNData().GetMixedColour(), nullptr);
     EXPECT_EQ(GetTNData().GetMixedColour()->colourName.ToStdString(), "fekete") << "black before any pick";
-    EXPECT_EQ(log.events, (Events{"PickedColoursChanged"}));
+    Open();
+    ASSERT_TRUE(driver->ClickAt(id, {209, 100}));
+    ASSERT_TRUE(driver->ClickAt(id, {24, 7}));
+    EXPECT_EQ(GetTNData().GetMixedColour()->colourName.ToStdString(), "piros");
+    ASSERT_TRUE(driver->ClickAt(id, {24, 193})); // saturation near 0: a middle grey
+    EXPECT_EQ(GetTNData().GetMixedColour()->colourName.ToStdString(), "szürke");
+    EXPECT_EQ(log.events, (Events(4, "PickedColoursChanged")));
 }
 
 TEST_F(Picker, WithoutItsResourceThePickerPicksNothing) {
-    ASSERT_EQ(store.Load(MixingCatalogue()), 0);
-    ASSERT_TRUE(GlobalStore::SwitchToViewMode(ViewModeMixing));
     const host::ResourceModule registered = addOnResourceModule;
     const struct {
         std::int32_t resourceId;
@@ -215,62 +200,54 @@ host::Colour BandColour(const HslColour& picked, int band) {
     return {rgb.red, rgb.green, rgb.blue, 255, 0};
 }
 
-TEST_F(Picker, DrawsTheSpectrumTheCrossTheBandsAndTheMarkers) {
-    Make();
-    picker->PickAt({111, 100});
-    picker->PickAt({209, 7 + 187 / 4});
-    const HslColour picked = picker->GetPickedColour();
-    const auto bitmap = Render(*picker);
-    const host::Colour black{0, 0, 0, 255, 0};
-
-    // The cross: 9 pixels each way around the picked point, in the context's first pen.
-    const int cx = int(24 + 175 * (87.0 / 175));
-    const int cy = int(7 + 187 * (1.0 - picked.saturation));
-    for (int d = -4; d <= 4; ++d) {
-        EXPECT_EQ(At(*bitmap, cx + d, cy), black) << d;
-        EXPECT_EQ(At(*bitmap, cx, cy + d), black) << d;
-    }
-    EXPECT_NE(At(*bitmap, cx + 5, cy), black);
-
-    // Band i spans the rows int(7 + 187 i / 40) to int(7 + 187 (i + 1) / 40).
-    for (int band : {0, 1, 20, 38, 39}) {
-        const int top = int(7 + 187.0 * band / 40);
-        EXPECT_EQ(At(*bitmap, 209, top), BandColour(picked, band)) << band;
-        EXPECT_EQ(At(*bitmap, 218, top), BandColour(picked, band)) << band;
-    }
-    EXPECT_EQ(At(*bitmap, 209, 7), (host::Colour{255, 255, 255, 255, 0}));
-    EXPECT_EQ(At(*bitmap, 209, 193), black);
-    EXPECT_EQ(At(*bitmap, 219, 100), paletteBackground);
-
-    // The markers point at the bar from both sides at the picked lightness.
-    const int y = int(7 + 187 * (1.0 - picked.lightness));
-    EXPECT_EQ(At(*bitmap, 208, y), black);
-    EXPECT_EQ(At(*bitmap, 203, y - 5), black);
-    EXPECT_EQ(At(*bitmap, 203, y + 5), black);
-    EXPECT_EQ(At(*bitmap, 220, y), black);
-    EXPECT_EQ(At(*bitmap, 225, y - 5), black);
-    EXPECT_EQ(At(*bitmap, 225, y + 5), black);
-    EXPECT_EQ(At(*bitmap, 208, y + 2), paletteBackground);
-}
-
-TEST_F(Picker, APickOnTheBarLeavesTheCrossAndAPickOnTheSpectrumRecoloursTheBands) {
-    Make();
-    picker->PickAt({209, 100});
-    picker->PickAt({60, 20});
-    const auto before = Render(*picker);
-    picker->PickAt({212, 30});
-    const auto afterBar = Render(*picker);
-    for (int y = 7; y < 194; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            ASSERT_EQ(At(*afterBar, x, y), At(*before, x, y))
-                << "the spectrum and cross stay, " << x << ", " << y;
+// The bounding box (inclusive) of the black pixels inside a rectangle.
+Box FindBlack(const host::Bitmap& bitmap, const host::Rect& rect) {
+    Box box;
+    for (int y = rect.GetTop(); y < rect.GetBottom(); ++y) {
+        for (int x = rect.GetLeft(); x < rect.GetRight(); ++x) {
+            if (At(bitmap, x, y) == host::Colour{0, 0, 0, 255, 0}) {
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                       std::max(box.bottom, y)};
+            }
         }
     }
+    return box;
+}
+
+TEST_F(Picker, DrawsTheCrossTheBandsAndTheMarkersOfThePickedColour) {
+    Make();
+    picker->PickAt({111, 100});
+    picker->PickAt({209, 53});
+    const auto bitmap = Render(*picker);
+    const HslColour picked = picker->GetPickedColour();
+
+    // The cross, 9 pixels each way, on the picked point of the spectrum (which holds no black).
+    const Box cross = FindBlack(*bitmap, picker->GetSpectrumRect());
+    EXPECT_EQ(cross.right - cross.left, 8);
+    EXPECT_EQ(cross.bottom - cross.top, 8);
+    EXPECT_NEAR(cross.left + 4, 111, 1);
+    EXPECT_NEAR(cross.top + 4, 100, 1);
+
+    // Forty bands from white to black in the picked hue and saturation.
+    const int bandRow[] = {7, int(7 + 187.0 * 20 / 40), int(7 + 187.0 * 39 / 40)};
+    EXPECT_EQ(At(*bitmap, 213, bandRow[0]), (host::Colour{255, 255, 255, 255, 0}));
+    EXPECT_EQ(At(*bitmap, 213, bandRow[1]), BandColour(picked, 20));
+    EXPECT_EQ(At(*bitmap, 213, bandRow[2]), (host::Colour{0, 0, 0, 255, 0}));
+
+    // The two arrows point at the bar from 1 pixel off its sides, at the picked lightness.
+    const int y = int(7 + 187 * (1.0 - picked.lightness));
+    EXPECT_EQ(FindBlack(*bitmap, host::Rect(190, 0, 209, 202)), (Box{203, y - 5, 208, y + 5}));
+    EXPECT_EQ(FindBlack(*bitmap, host::Rect(219, 0, 249, 202)), (Box{220, y - 5, 225, y + 5}));
+
+    // A pick on the bar moves the arrows only; one on the spectrum recolours the bands as well.
+    picker->PickAt({212, 150});
+    const auto afterBar = Render(*picker);
+    EXPECT_EQ(FindBlack(*afterBar, picker->GetSpectrumRect()), cross);
+    EXPECT_EQ(At(*afterBar, 213, bandRow[1]), At(*bitmap, 213, bandRow[1]));
     picker->PickAt({150, 150});
     const auto afterSpectrum = Render(*picker);
-    const int row = int(7 + 187.0 * 20 / 40) + 1; // in band 20
-    EXPECT_NE(At(*afterSpectrum, 212, row), At(*afterBar, 212, row));
-    EXPECT_EQ(At(*afterSpectrum, 212, row), BandColour(picker->GetPickedColour(), 20));
+    EXPECT_NE(At(*afterSpectrum, 213, bandRow[1]), At(*afterBar, 213, bandRow[1]));
+    EXPECT_EQ(At(*afterSpectrum, 213, bandRow[1]), BandColour(picker->GetPickedColour(), 20));
 }
 
 } // namespace

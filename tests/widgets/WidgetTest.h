@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,12 +35,16 @@ inline host::Colour At(const host::Bitmap& bitmap, int x, int y) {
     return {unpremultiply(p[2]), unpremultiply(p[1]), unpremultiply(p[0]), p[3], 0};
 }
 
-// The bounding box (inclusive) of the pixels that differ from `background`.
+// A bounding box of pixels, edges included; the default one holds no pixel.
 struct Box {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
     friend bool operator==(const Box&, const Box&) = default;
+    friend void PrintTo(const Box& b, std::ostream* out) {
+        *out << "(" << b.left << ", " << b.top << ") to (" << b.right << ", " << b.bottom << ")";
+    }
 };
 
+// The bounding box of the pixels that differ from `background`.
 inline Box FindNot(const host::Bitmap& bitmap, const host::Colour& background) {
     Box box;
     for (int y = 0; y < bitmap.GetHeight(); ++y) {
@@ -50,10 +56,6 @@ inline Box FindNot(const host::Bitmap& bitmap, const host::Colour& background) {
         }
     }
     return box;
-}
-
-inline void PrintTo(const Box& box, std::ostream* out) {
-    *out << "(" << box.left << ", " << box.top << ") to (" << box.right << ", " << box.bottom << ")";
 }
 
 // What a user item shows after one update, drawn into a bitmap of its size as a window would.
