@@ -126,6 +126,8 @@ BENCHMARK(BM_StbDecodeAndWriteFive)->Unit(benchmark::kMillisecond)->UseRealTime(
 // Prints as usual and keeps each benchmark's time per iteration for the ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(OO_None) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
