@@ -166,6 +166,9 @@ void OnUserItemUnmap(GtkWidget*, gpointer data) {
 } // namespace
 
 std::string ValidUtf8(std::string_view text) {
+    if (text.empty()) {
+        return {}; // an empty view may carry no storage at all
+    }
     gchar* valid = g_utf8_make_valid(text.data(), gssize(text.size()));
     std::string result(valid);
     g_free(valid);
