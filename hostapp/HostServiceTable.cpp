@@ -1,0 +1,52 @@
+// The service table the host hands to its add-on: each service reaches the host that serves it.
+
+#include "hostapp/AddOnHost.h"
+
+#include <cstring>
+
+using namespace host::addon;
+
+namespace {
+
+HostResult RegisterMenuService(const void* menuRecord) {
+    AddOnHost* host = AddOnHost::Serving();
+    return host != nullptr ? host->RegisterMenu(menuRecord) : HostErrBadContext;
+}
+
+HostResult InstallMenuHandlerService(void* context, std::uint16_t menuStringsId, MenuHandlerFn handler) {
+    AddOnHost* host = AddOnHost::Serving();
+    return host != nullptr ? host->InstallMenuHandler(context, menuStringsId, handler) : HostErrBadContext;
+}
+
+HostResult AddLibraryFolderService(void* context, std::uint32_t selector, const void* folder, std::intptr_t,
+                                   std::intptr_t) {
+    AddOnHost* host = AddOnHost::Serving();
+    return host != nullptr ? host->AddLibraryFolder(context, selector, folder) : HostErrBadContext;
+}
+
+HostResult CreateAttributeService(void* context, void* attributeRecord, void*) {
+    AddOnHost* host = AddOnHost::Serving();
+    return host != nullptr ? host->CreateAttribute(context, attributeRecord) : HostErrBadContext;
+}
+
+HostResult SubscribeNotificationsService(void* context, std::uint32_t mask, NotificationHandlerFn handler) {
+    AddOnHost* host = AddOnHost::Serving();
+    return host != nullptr ? host->SubscribeNotifications(context, mask, handler) : HostErrBadContext;
+}
+
+template <typename Fn>
+void PutService(std::array<std::byte, ServiceTableSize>& table, std::size_t offset, Fn service) {
+    std::memcpy(table.data() + offset, &service, sizeof service);
+}
+
+} // namespace
+
+std::array<std::byte, ServiceTableSize> MakeServiceTable() {
+    std::array<std::byte, ServiceTableSize> table{};
+    PutService<RegisterMenuFn>(table, RegisterMenuSlot, RegisterMenuService);
+    PutService<InstallMenuHandlerFn>(table, InstallMenuHandlerSlot, InstallMenuHandlerService);
+    PutService<AddLibraryFolderFn>(table, AddLibraryFolderSlot, AddLibraryFolderService);
+    PutService<CreateAttributeFn>(table, CreateAttributeSlot, CreateAttributeService);
+    PutService<SubscribeNotificationsFn>(table, SubscribeNotificationsSlot, SubscribeNotificationsService);
+    return table;
+}
