@@ -19,36 +19,40 @@ bool SetChannels(RgbaColour& colour, std::int16_t red, std::int16_t green, std::
 
 } // namespace
 
-ColorEntity::ColorEntity(const host::UniString& mode, const host::UniString& surface,
-                         const host::UniString& name, const host::UniString& description,
-                         const host::UniString& structure, const host::UniString& colourName,
-                         std::int16_t red, std::int16_t green, std::int16_t blue,
-                         const host::FileLocation& texture, bool wheel, const host::UniString& remarks,
-                         std::int16_t auxiliaryRed, std::int16_t auxiliaryGreen, std::int16_t auxiliaryBlue,
-                         bool auxiliaryColourTable, bool mixed, TextureCache* textures)
-    : mode(mode), surface(surface), name(name), description(description), structure(structure),
-      colourName(colourName), wheel(wheel), texture(texture), remarks(remarks),
+ColorEntity::ColorEntity(host::UniString mode, host::UniString surface, host::UniString name,
+                         host::UniString description, host::UniString structure, host::UniString colourName,
+                         std::int16_t red, std::int16_t green, std::int16_t blue, host::FileLocation texture,
+                         bool wheel, host::UniString remarks, std::int16_t auxiliaryRed,
+                         std::int16_t auxiliaryGreen, std::int16_t auxiliaryBlue, bool auxiliaryColourTable,
+                         bool mixed, TextureCache* textures)
+    : mode(std::move(mode)), surface(std::move(surface)), name(std::move(name)),
+      description(std::move(description)), structure(std::move(structure)), colourName(std::move(colourName)),
+      wheel(wheel), texture(std::move(texture)), remarks(std::move(remarks)),
       auxiliaryColourTable(auxiliaryColourTable), mixed(mixed) {
     hasColour = SetChannels(colour, red, green, blue);
     if (hasColour) {
         lab = LabOf(colour);
     }
     hasAuxiliaryColour = SetChannels(auxiliaryColour, auxiliaryRed, auxiliaryGreen, auxiliaryBlue);
-    const Texture loaded = textures != nullptr ? textures->Get(texture) : LoadTexture(texture);
+    const Texture loaded = textures != nullptr ? textures->Get(this->texture) : LoadTexture(this->texture);
     textureData = loaded.data;
     textureImage = loaded.image;
     blank = !hasColour && textureImage == nullptr;
 }
 
 host::UniString ColorEntity::GetFullName() const {
-    host::UniString fullName =
-        host::UniString::Format("Tarnova %s %s", name.ToCString(), structure.ToCString());
+    return host::UniString::Format("Tarnova %s %s", name.ToCString(), structure.ToCString())
+        .Append(GetNameTail());
+}
+
+host::UniString ColorEntity::GetNameTail() const {
     if (!colourName.IsEmpty()) {
-        fullName.Append(" ").Append(colourName);
-    } else if (hasColour) {
-        fullName.Append(host::UniString::Format(" %d%d%d", colour.red, colour.green, colour.blue));
+        return host::UniString(" ").Append(colourName);
     }
-    return fullName;
+    if (hasColour) {
+        return host::UniString::Format(" %d%d%d", colour.red, colour.green, colour.blue);
+    }
+    return {};
 }
 
 host::UniString GetProductLabel(const ColorEntity& colour) {

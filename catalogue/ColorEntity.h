@@ -20,12 +20,12 @@ public:
     // A channel triple with a -1 in it means "no such colour"; other values keep their low 8 bits.
     // The texture file is read and decoded here; with `textures` given, through that cache, so
     // that records naming one file share its bytes and image.
-    ColorEntity(const host::UniString& mode, const host::UniString& surface, const host::UniString& name,
-                const host::UniString& description, const host::UniString& structure,
-                const host::UniString& colourName, std::int16_t red, std::int16_t green, std::int16_t blue,
-                const host::FileLocation& texture, bool wheel, const host::UniString& remarks,
-                std::int16_t auxiliaryRed, std::int16_t auxiliaryGreen, std::int16_t auxiliaryBlue,
-                bool auxiliaryColourTable, bool mixed, TextureCache* textures = nullptr);
+    ColorEntity(host::UniString mode, host::UniString surface, host::UniString name,
+                host::UniString description, host::UniString structure, host::UniString colourName,
+                std::int16_t red, std::int16_t green, std::int16_t blue, host::FileLocation texture,
+                bool wheel, host::UniString remarks, std::int16_t auxiliaryRed, std::int16_t auxiliaryGreen,
+                std::int16_t auxiliaryBlue, bool auxiliaryColourTable, bool mixed,
+                TextureCache* textures = nullptr);
     virtual ~ColorEntity() = default;
     ColorEntity(const ColorEntity&) = delete;
     ColorEntity& operator=(const ColorEntity&) = delete;
@@ -33,6 +33,8 @@ public:
     // "Tarnova <name> <structure>" followed by " <colourName>", or without a colour name by the
     // solid colour's channels as " RGB" digits run together, or by nothing.
     host::UniString GetFullName() const;
+    // The part of the full name after "Tarnova <name> <structure>"; texture files end in it too.
+    host::UniString GetNameTail() const;
 
     host::UniString mode;
     host::UniString surface;

@@ -17,14 +17,6 @@
 
 namespace {
 
-// What GetFullName puts after "Tarnova <name> <structure>".
-host::UniString GetNameTail(const ColorEntity& colour) {
-    const host::UniString fullName = colour.GetFullName();
-    const host::UniString head =
-        host::UniString::Format("Tarnova %s %s", colour.name.ToCString(), colour.structure.ToCString());
-    return fullName.GetSubstring(head.GetLength());
-}
-
 // The bitmap holds premultiplied colours; the file wants each pixel's own colour.
 BmpPixel Unpremultiplied(const std::uint8_t* bgra) {
     const unsigned alpha = bgra[3];
@@ -77,7 +69,7 @@ host::Result GetTextureFileName(const ColorEntity& colour, host::UniString& name
     if (host::Result result = colour.texture.GetLastLocalName(textureName); result != host::NoError) {
         return result;
     }
-    name = textureName.Append(GetNameTail(colour)).Append(".bmp");
+    name = textureName.Append(colour.GetNameTail()).Append(".bmp");
     return host::NoError;
 }
 
