@@ -10,6 +10,8 @@
 #include "hostapp/ScriptRunner.h"
 #include "hostapp/TextFile.h"
 
+#include <gtk/gtk.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -38,6 +40,10 @@ void PrintSummary(const HostJournal& journal) {
 // display, only through its start-up and shut-down. Answers the program's exit status.
 int Serve(const HostOptions& options, const std::optional<Script>& script, HostJournal& journal) {
     const bool display = host::InitToolkit();
+    if (display && script) {
+        // Screenshots taken right after an action show where it ends, not a transition on its way.
+        g_object_set(gtk_settings_get_default(), "gtk-enable-animations", FALSE, nullptr);
+    }
     const PlatformRecorder recorder(journal, script.has_value() || !display);
     AddOnHost host(journal);
     std::string error;

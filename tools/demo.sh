@@ -4,4 +4,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/tools/install-deps.sh"
 bash "$root/tools/build.sh" "$root/build"
-"$root/build/tools/catalogue-dump/tncatalogue" "$@"
+bash "$root/hostapp/run-demo.sh" "$root/build" "$@"

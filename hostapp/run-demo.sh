@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# run-demo.sh BUILD-DIR [ADDON-HOST OPTIONS...]: runs addon-host with the add-on on the sample
+# catalogue in a fresh data folder, BUILD-DIR/demo/addon. With a display, the host's window opens;
+# without one, hostapp/demo.script runs on a virtual display and the files it made are listed.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$1" && pwd); shift
+demo=$build/demo
+host=$build/hostapp/addon-host
+
+rm -rf "$demo"
+mkdir -p "$demo/addon"
+cp "$build/addon/libtarnova.so" "$demo/addon/"
+cp -R "$build/sample/." "$demo/addon/"
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec "$host" --report "$demo/report.json" "$@" "$demo/addon/libtarnova.so"
+fi
+
+cd "$demo"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  "$host" --script "$here/demo.script" --report "$demo/report.json" "$@" "$demo/addon/libtarnova.so"
+
+echo
+echo "report:      $demo/report.json"
+echo "screenshots: $demo/*.png"
+ls -1 "$demo"/*.png | sed 's/^/  /'
+echo "states:"
+ls -1 "$demo"/[0-9]*.json | sed 's/^/  /'
+echo "textures:    $demo/addon/Tarnova anyagok"
+ls -1 "$demo/addon/Tarnova anyagok" | sed 's/^/  /'
