@@ -5,6 +5,10 @@
 #include "hostapp/DialogRunWatch.h"
 #include "hostapp/MenuText.h"
 
+#include <glib-unix.h>
+
+#include <csignal>
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -107,12 +111,19 @@ MainWindow::MainWindow(AddOnHost& host, HostJournal& journal) : host(host), jour
     gtk_box_pack_start(GTK_BOX(content), Frame("Loaded library folders", Scrolled(folderList, 80)), FALSE,
                        FALSE, 0);
 
+    // Interrupted or terminated, the host quits as through its menu, releasing the add-on.
+    for (const int signal : {SIGINT, SIGTERM}) {
+        signalSources.push_back(g_unix_signal_add(signal, OnQuitSignal, this));
+    }
     host.SetChangeListener([this] { Refresh(); });
     host::SetDialogOpenedHook([&journal](host::ModalDialog& dialog) { WatchDialogRun(dialog, journal); });
     Refresh();
 }
 
 MainWindow::~MainWindow() {
+    for (const guint source : signalSources) {
+        g_source_remove(source);
+    }
     host::SetDialogOpenedHook({});
     host.SetChangeListener({});
     gtk_widget_destroy(window);
@@ -210,10 +221,12 @@ void MainWindow::Run() {
 }
 
 void MainWindow::Close() {
-    if (!commandRunning) {
-        running = false;
-        gtk_widget_hide(window);
+    if (commandRunning) {
+        closeRequested = true;
+        return;
     }
+    running = false;
+    gtk_widget_hide(window);
 }
 
 void MainWindow::ChooseCommand(const CommandBinding& binding) {
@@ -230,11 +243,19 @@ void MainWindow::ChooseCommand(const CommandBinding& binding) {
     }
     commandRunning = false;
     Refresh();
+    if (closeRequested) {
+        Close();
+    }
 }
 
 void MainWindow::OnCommandActivated(GtkMenuItem*, gpointer data) {
     const auto* binding = static_cast<const CommandBinding*>(data);
     binding->window->ChooseCommand(*binding);
+}
+
+gboolean MainWindow::OnQuitSignal(gpointer data) {
+    static_cast<MainWindow*>(data)->Close();
+    return G_SOURCE_CONTINUE;
 }
 
 gboolean MainWindow::OnDeleteEvent(GtkWidget*, GdkEvent*, gpointer data) {

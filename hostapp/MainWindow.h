@@ -39,6 +39,7 @@ private:
 
     static void OnCommandActivated(GtkMenuItem* item, gpointer data);
     static gboolean OnDeleteEvent(GtkWidget* widget, GdkEvent* event, gpointer data);
+    static gboolean OnQuitSignal(gpointer data);
 
     AddOnHost& host;
     HostJournal& journal;
@@ -48,6 +49,8 @@ private:
     GtkWidget* materialList = nullptr;
     GtkWidget* folderList = nullptr;
     std::vector<std::pair<GtkWidget*, CommandBinding*>> commandItems;
+    std::vector<guint> signalSources;
     bool commandRunning = false;
+    bool closeRequested = false;
     bool running = false;
 };
