@@ -63,9 +63,15 @@ std::vector<std::uint8_t> ToDrawingPixels(const unsigned char* rgba, std::size_t
         const unsigned char* in = rgba + i * 4;
         std::uint8_t* out = pixels.data() + i * 4;
         const std::uint8_t alpha = in[3];
-        out[0] = Premultiply(in[2], alpha);
-        out[1] = Premultiply(in[1], alpha);
-        out[2] = Premultiply(in[0], alpha);
+        if (alpha == 255) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+        } else {
+            out[0] = Premultiply(in[2], alpha);
+            out[1] = Premultiply(in[1], alpha);
+            out[2] = Premultiply(in[0], alpha);
+        }
         out[3] = alpha;
     }
     return pixels;
