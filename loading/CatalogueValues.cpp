@@ -1,25 +1,52 @@
 #include "loading/CatalogueValues.h"
 
-#include "host/UniString.h"
-
 #include <algorithm>
 #include <charconv>
 #include <system_error>
 
 namespace {
 
-constexpr std::string_view whiteSpace = " \t\n\v\f\r";
+bool IsWhiteSpace(char32_t c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Skips leading white space and one sign; answers -1 or 1.
-int TakeSign(std::string_view& text) {
-    const std::size_t start = text.find_first_not_of(whiteSpace);
-    text.remove_prefix(start == std::string_view::npos ? text.size() : start);
+template <typename Char> int TakeSign(std::basic_string_view<Char>& text) {
+    while (!text.empty() && IsWhiteSpace(text.front())) {
+        text.remove_prefix(1);
+    }
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         const int sign = text.front() == '-' ? -1 : 1;
         text.remove_prefix(1);
         return sign;
     }
     return 1;
+}
+
+template <typename Char> std::int16_t ParseShortOf(std::basic_string_view<Char> text) {
+    const int sign = TakeSign(text);
+    std::int32_t magnitude = 0;
+    for (const Char c : text) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        magnitude = std::min(magnitude * 10 + static_cast<std::int32_t>(c - '0'), 100000);
+    }
+    return static_cast<std::int16_t>(std::clamp(sign * magnitude, -32768, 32767));
+}
+
+template <typename Char> bool ParseFlagOf(std::basic_string_view<Char> text) {
+    constexpr std::string_view word = "true";
+    if (text.size() != word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const Char c = text[i];
+        if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != word[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void AppendUtf8(std::string& out, char32_t code) {
@@ -67,15 +94,13 @@ std::string ToUtf8(std::u16string_view text, std::size_t limit) {
 }
 
 std::int16_t ParseShort(std::string_view text) {
-    const int sign = TakeSign(text);
-    std::int32_t magnitude = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        magnitude = std::min(magnitude * 10 + (c - '0'), 100000);
-    }
-    return static_cast<std::int16_t>(std::clamp(sign * magnitude, -32768, 32767));
+    return ParseShortOf(text);
+}
+
+// A value longer than MaxValueLength bytes is cut; only ASCII characters can take part in a number,
+// and each is one byte, so the first MaxValueLength characters decide.
+std::int16_t ParseShort(std::u16string_view text) {
+    return ParseShortOf(text.substr(0, MaxValueLength));
 }
 
 float ParseFraction(std::string_view text) {
@@ -89,5 +114,9 @@ float ParseFraction(std::string_view text) {
 }
 
 bool ParseFlag(std::string_view text) {
-    return host::UniString(text).IsEqualIgnoringCase("true");
+    return ParseFlagOf(text);
+}
+
+bool ParseFlag(std::u16string_view text) {
+    return ParseFlagOf(text);
 }

@@ -18,6 +18,8 @@ std::string ToUtf8(std::u16string_view text, std::size_t limit = std::string::np
 // an optional sign, digits up to the first other character. 0 when no digit can be read; values
 // beyond the 16-bit range are held at its ends.
 std::int16_t ParseShort(std::string_view text);
+// The same for UTF-16 text, which reads as its UTF-8 form would: only ASCII characters take part.
+std::int16_t ParseShort(std::u16string_view text);
 
 // A decimal fraction read as the "%f" conversion of sscanf reads it, whatever the process locale:
 // "." is the decimal point. 0 when no number can be read or it lies beyond the float range.
@@ -25,3 +27,4 @@ float ParseFraction(std::string_view text);
 
 // True exactly for "true" in any letter case.
 bool ParseFlag(std::string_view text);
+bool ParseFlag(std::u16string_view text);

@@ -240,6 +240,27 @@ TEST_F(CatalogueParser, AnAbsentAttributeFailsWhileAnEmptyOneIsEmptyText) {
     }
 }
 
+TEST_F(CatalogueParser, AttributesMayComeInAnyOrderAmongOthers) {
+    const std::string first =
+        "<colour extra=\"1\" auxiliaryColourTable=\"true\" ablue=\"3\" agreen=\"2\" ared=\"1\" "
+        "remarks=\"r\" wheel=\"true\" texture=\"\" blue=\"7\" green=\"200\" red=\"12\" "
+        "colourName=\"c\" structure=\"t\" description=\"d\" name=\"n\" surface=\"s\" mode=\"m\"/>";
+    const std::string second =
+        "<colour x:red=\"99\" mode=\"m2\" surface=\"s\" name=\"n\" description=\"\" "
+        "structure=\"t\" colourName=\"\" red=\"5\" green=\"6\" blue=\"7\" texture=\"\" "
+        "wheel=\"\" remarks=\"\" ared=\"\" agreen=\"\" ablue=\"\" auxiliaryColourTable=\"\" "
+        "xmlns:x=\"urn:x\"/>";
+    ASSERT_TRUE(Load(Wrapped("<colours>" + first + second + "</colours><auxiliaryColours/>"))) << problem;
+    EXPECT_EQ(Colour(0).mode.ToStdString(), "m");
+    EXPECT_EQ(Colour(0).colour, (RgbaColour{12, 200, 7, 255, 0}));
+    EXPECT_EQ(Colour(0).auxiliaryColour, (RgbaColour{1, 2, 3, 255, 0}));
+    EXPECT_TRUE(Colour(0).wheel);
+    EXPECT_TRUE(Colour(0).auxiliaryColourTable);
+    EXPECT_EQ(Colour(0).remarks.ToStdString(), "r");
+    EXPECT_EQ(Colour(1).mode.ToStdString(), "m2");
+    EXPECT_EQ(Colour(1).colour, (RgbaColour{5, 6, 7, 255, 0}));
+}
+
 TEST_F(CatalogueParser, EmptyChannelsReadAsZero) {
     XmlAttributes colour = CatalogueColour("M", "S", "N", "T");
     colour.Set("red", "").Set("green", "").Set("blue", "");

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "host/FileLocation.h"
+#include "host/UniString.h"
+
+#include <xercesc/util/XercesDefs.hpp>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+XERCES_CPP_NAMESPACE_BEGIN
+class DOMElement;
+XERCES_CPP_NAMESPACE_END
+
+// A fault of a catalogue document: a missing attribute, a wrong number of lists, a texture path
+// piece that is no name. The message names the element and what is wrong with it.
+class CatalogueFault : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The values a catalogue document holds, in document order. They are read out of the DOM tree
+// first and turned into records once the tree is gone, so that the tree and the decoded textures
+// are never held at the same time.
+struct CatalogueContent {
+    struct Colour {
+        host::UniString mode;
+        host::UniString surface;
+        host::UniString name;
+        host::UniString description;
+        host::UniString structure;
+        host::UniString colourName;
+        std::int16_t red = 0;
+        std::int16_t green = 0;
+        std::int16_t blue = 0;
+        host::FileLocation texture;
+        bool wheel = false;
+        host::UniString remarks;
+        std::int16_t auxiliaryRed = 0;
+        std::int16_t auxiliaryGreen = 0;
+        std::int16_t auxiliaryBlue = 0;
+        bool auxiliaryColourTable = false;
+    };
+    struct AuxiliaryColour {
+        host::UniString colourName;
+        std::int16_t red = 0;
+        std::int16_t green = 0;
+        std::int16_t blue = 0;
+    };
+    struct Setting {
+        host::UniString name;
+        std::string value;
+    };
+
+    std::vector<Colour> colours;
+    std::vector<AuxiliaryColour> auxiliaryColours;
+    std::vector<Setting> settings;
+};
+
+// Reads the colours, auxiliary colours and settings below the document element `root` into
+// `content`; texture paths are resolved against the folder of `catalogueFile`. At the first fault
+// it throws CatalogueFault, and `content` keeps everything read before it.
+void ReadCatalogueContent(const xercesc::DOMElement& root, const host::FileLocation& catalogueFile,
+                          CatalogueContent& content);
