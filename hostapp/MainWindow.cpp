@@ -7,10 +7,9 @@
 
 #include <glib-unix.h>
 
-#include <csignal>
-
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 
 namespace {

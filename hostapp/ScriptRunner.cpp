@@ -54,15 +54,13 @@ bool ScriptRunner::Run(const Script& script, std::string& error) {
                 return false;
             }
             host.Release();
-        } else if (command.name == "unload") {
+        } else {
+            // "unload": the only other command a script may give outside the dialog.
             if (!host.IsLoaded()) {
                 error = AtLine(command.line, "the add-on is not loaded");
                 return false;
             }
             host.Unload();
-        } else {
-            error = AtLine(command.line, "\"" + command.name + "\" needs the open dialog");
-            return false;
         }
     }
     return true;

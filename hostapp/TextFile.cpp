@@ -26,6 +26,10 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
 }
 
 bool ReadTextFile(const std::string& path, std::string& text) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return false;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return false;

@@ -9,5 +9,5 @@ bool CreateParentFolder(const std::string& path);
 // file cannot be written.
 bool WriteTextFile(const std::string& path, const std::string& text);
 
-// The whole file, or nothing when it cannot be read.
+// Reads the whole file into `text`. False when it is no file that can be read.
 bool ReadTextFile(const std::string& path, std::string& text);
