@@ -65,6 +65,8 @@ bool ReadDocument(CatalogueDomParser& parser, const std::vector<std::uint8_t>& b
         problem = "out of memory";
     } catch (const std::exception& exception) {
         problem = exception.what();
+    } catch (...) {
+        problem = "the XML library failed";
     }
     return false;
 }

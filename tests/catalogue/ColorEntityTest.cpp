@@ -53,19 +53,6 @@ INSTANTIATE_TEST_SUITE_P(ColorEntity, ColourChannels,
                                            ChannelCase{{-2, 511, 0}, true, {254, 255, 0, 255, 0}},
                                            ChannelCase{{0, 0, 0}, true, {0, 0, 0, 255, 0}}));
 
-TEST(ColorEntity, KeepsItsStringsAndFlags) {
-    const auto record = MakeColour({1, 2, 3});
-    EXPECT_EQ(record->mode.ToStdString(), "Belső");
-    EXPECT_EQ(record->surface.ToStdString(), "Fal");
-    EXPECT_EQ(record->name.ToStdString(), "Prima");
-    EXPECT_EQ(record->description.ToStdString(), "leírás");
-    EXPECT_EQ(record->structure.ToStdString(), "Matt");
-    EXPECT_EQ(record->remarks.ToStdString(), "megjegyzés");
-    EXPECT_TRUE(record->wheel);
-    EXPECT_TRUE(record->auxiliaryColourTable);
-    EXPECT_FALSE(record->mixed);
-}
-
 TEST(AuxiliaryColorEntity, AlwaysHasAnOpaqueColourOfTheLowBits) {
     EXPECT_EQ(AuxiliaryColorEntity("x", -1, -1, -1).colour, (RgbaColour{255, 255, 255, 255, 0}));
     EXPECT_EQ(AuxiliaryColorEntity("x", 256, 300, 7).colour, (RgbaColour{0, 44, 7, 255, 0}));
@@ -166,12 +153,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FullNameCase{"", {0, 0, 0}, "Tarnova Prima Matt 000"},
                       FullNameCase{"", {-1, 0, 0}, "Tarnova Prima Matt"},
                       FullNameCase{"100% %s", {1, 2, 3}, "Tarnova Prima Matt 100% %s"}));
-
-TEST(ColorEntity, FormatCharactersInNamesAreTakenLiterally) {
-    const ColorEntity record("m", "s", "%s%n", "", "%d", "", 1, 2, 3, {}, false, "", -1, -1, -1, false,
-                             false);
-    EXPECT_EQ(record.GetFullName().ToStdString(), "Tarnova %s%n %d 123");
-}
 
 TEST(ColorEntity, ProductLabelJoinsNameAndStructureWithOneSpace) {
     const ColorEntity first("m", "s", "A", "", "B C", "", 1, 2, 3, {}, false, "", -1, -1, -1, false, false);

@@ -344,16 +344,6 @@ TEST_F(CatalogueParser, ATrailingSlashOrNoTextureLeavesTheColourWithoutImage) {
     EXPECT_EQ(Colour(2).textureData, nullptr);
 }
 
-TEST_F(CatalogueParser, DistinctTextureFilesAreNotShared) {
-    folder.Write("a.jpg", testsupport::MakeJpeg(8, 8, {10, 20, 30}));
-    folder.Write("b.jpg", testsupport::MakeJpeg(8, 8, {200, 20, 30}));
-    ASSERT_TRUE(Load(CatalogueDocument({CatalogueColour("M", "S", "N", "T").Set("texture", "a.jpg"),
-                                        CatalogueColour("M", "S", "N", "T").Set("texture", "b.jpg"),
-                                        CatalogueColour("M", "S", "N", "T").Set("texture", "a.jpg")})));
-    EXPECT_NE(Colour(0).textureImage, Colour(1).textureImage);
-    EXPECT_EQ(Colour(0).textureImage, Colour(2).textureImage);
-}
-
 TEST_F(CatalogueParser, TheLargestGroupCountsSameModeSurfaceNameAndStructure) {
     ASSERT_TRUE(
         Load(CatalogueDocument({CatalogueColour("M", "S", "N", "T"), CatalogueColour("M", "S", "N", "T2"),

@@ -92,12 +92,4 @@ TEST(FileLocation, EmptyLocationsHaveNoPathAndAreInvalid) {
     EXPECT_TRUE(cleared.IsEmpty());
 }
 
-TEST(FileLocation, CopiesAreIndependent) {
-    host::FileLocation original("/data");
-    host::FileLocation copy = original;
-    copy.AppendName("x");
-    EXPECT_EQ(PathOf(original), "/data");
-    EXPECT_EQ(PathOf(copy), "/data/x");
-}
-
 } // namespace

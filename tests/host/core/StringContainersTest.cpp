@@ -54,32 +54,6 @@ TEST(StringSet, IndexOutOfRangeYieldsNull) {
     EXPECT_EQ(set.Get(1), nullptr);
 }
 
-TEST(StringSet, CopiesAreIndependentAndCompareByOrder) {
-    host::StringSet set;
-    set.Add("a");
-    set.Add("b");
-    host::StringSet copy = set;
-    copy.Add("c");
-    EXPECT_EQ(set.GetSize(), 2u);
-    EXPECT_FALSE(copy.Add("a"));
-
-    host::StringSet reversed;
-    reversed.Add("b");
-    reversed.Add("a");
-    EXPECT_FALSE(set == reversed);
-}
-
-TEST(StringSet, ManyValuesStayInOrder) {
-    host::StringSet set;
-    for (int i = 0; i < 5000; ++i) {
-        set.Add(std::to_string(i % 2500));
-    }
-    ASSERT_EQ(set.GetSize(), 2500u);
-    for (int i = 0; i < 2500; ++i) {
-        EXPECT_EQ(set.Get(i)->ToStdString(), std::to_string(i));
-    }
-}
-
 TEST(StringTable, FindsPutsAndReplaces) {
     host::StringTable<int> table;
     EXPECT_EQ(table.Find("a"), nullptr);
