@@ -1,6 +1,7 @@
 #include "hostapp/DialogActions.h"
 
 #include "host/DialogDriver.h"
+#include "host/Toolkit.h"
 #include "hostapp/ChooserItems.h"
 #include "hostapp/DialogStateJson.h"
 #include "hostapp/TextFile.h"
@@ -152,6 +153,9 @@ bool HoverGrid(host::DialogDriver& driver, const ScriptCommand& command, std::st
 } // namespace
 
 bool RunDialogCommand(host::DialogDriver& driver, const ScriptCommand& command, std::string& error) {
+    // Drawn items tell readers what they show when they draw it: a person acts on what is on the
+    // screen, so every command waits for what the last one changed to be drawn.
+    host::FlushRedraws();
     const std::string& name = command.name;
     if (const auto popUp = popUpCommands.find(name); popUp != popUpCommands.end()) {
         return ChooseFromPopUp(driver, popUp->second, command.text[0], error);
