@@ -78,7 +78,7 @@ double DrawnAt(const fs::path& report) {
 class DataFolder {
 public:
     explicit DataFolder(const std::string& name)
-        : path(fs::temp_directory_path() / ("tn-bench-startup-" + name)) {
+        : path(fs::temp_directory_path() / ("tn-bench-startup-" + std::to_string(::getpid()) + "-" + name)) {
         fs::remove_all(path);
         fs::create_directories(path);
         fs::copy_file(BuildFolder() / "addon" / "libtarnova.so", path / "libtarnova.so");
