@@ -52,9 +52,6 @@ inline host::DialogTemplate SampleTemplate() {
 class ToolkitTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The accessibility bridge keeps process-long allocations that the leak checker would
-        // report; these tests have no use for it.
-        ::setenv("NO_AT_BRIDGE", "1", 0);
         if (!host::InitToolkit()) {
             GTEST_SKIP() << "no display for the dialog toolkit";
         }

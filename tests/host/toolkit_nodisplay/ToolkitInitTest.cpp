@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "ToolkitTest.h"
+#include "host/toolkit/ToolkitTest.h"
 #include "host/AlertBox.h"
 #include "host/ModalDialog.h"
 
