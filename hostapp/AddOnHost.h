@@ -5,6 +5,8 @@
 #include "hostapp/AddOnLibrary.h"
 #include "hostapp/HostJournal.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
