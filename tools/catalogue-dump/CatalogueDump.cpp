@@ -1,84 +1,138 @@
-// tncatalogue [folder]: loads colours.xml from the folder (the bundled sample by default) and
-// prints its modes, surfaces, products with their colour counts, auxiliary colours and settings.
+// tncatalogue: loads a catalogue folder (the bundled sample by default) as the add-on loads it and
+// prints what the chooser offers; on request the colours of one product, the colours the wheel
+// proposes for an RGB colour, or the colour mixed for it.
+//
+//   tncatalogue [FOLDER]
+//   tncatalogue [FOLDER] --colours MODE SURFACE PRODUCT
+//   tncatalogue [FOLDER] --nearest MODE SURFACE PRODUCT RED GREEN BLUE
+//   tncatalogue [FOLDER] --mix MODE SURFACE PRODUCT RED GREEN BLUE
 
-#include "catalogue/ImageFileTypes.h"
-#include "catalogue/TNPersistentData.h"
-#include "host/File.h"
+#include "CatalogueReport.h"
+
+#include "catalogue/TNData.h"
 #include "host/FileLocation.h"
 #include "loading/CatalogueParser.h"
-#include "loading/ColourAmount.h"
+#include "loading/ModuleLocation.h"
 
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/XMLException.hpp>
 
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
-void PrintCatalogue(const TNPersistentData& catalogue) {
-    for (const host::UniString& mode : catalogue.GetModes()) {
-        std::printf("mode \"%s\"\n", mode.ToCString());
-        for (const host::UniString& surface : catalogue.GetSurfaces(mode)) {
-            std::printf("  surface \"%s\"\n", surface.ToCString());
-            for (const host::UniString& product : catalogue.GetProducts(mode, surface)) {
-                const std::size_t all = catalogue.GetColours(mode, surface, product, true).size();
-                const std::size_t shown = catalogue.GetColours(mode, surface, product, false).size();
-                const ColorEntity* base = catalogue.FindMixingBase(mode, surface, product);
-                std::printf("    product \"%s\": %zu colours, %zu blank%s\n", product.ToCString(), all,
-                            all - shown, base != nullptr ? ", mixing" : "");
-            }
-        }
+struct Request {
+    std::string folder = TN_SAMPLE_FOLDER;
+    std::string query;                // "", "--colours", "--nearest" or "--mix"
+    std::vector<std::string> product; // mode, surface, product
+    std::uint8_t rgb[3] = {};
+};
+
+std::optional<std::uint8_t> Channel(const std::string& text) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value > 255) {
+        return std::nullopt;
     }
-    std::printf("auxiliary colours: %zu\n", catalogue.auxiliaryColours.size());
-    for (const auto& auxiliary : catalogue.auxiliaryColours) {
-        std::printf("  \"%s\" %d, %d, %d\n", auxiliary->colourName.ToCString(), auxiliary->colour.red,
-                    auxiliary->colour.green, auxiliary->colour.blue);
-    }
-    std::printf("web link: \"%s\"\n", catalogue.GetWebLink().ToCString());
-    std::printf("colour amount: %d\n", colourAmount);
-    std::printf("largest group: %d\n", catalogue.GetLargestGroup());
+    return static_cast<std::uint8_t>(value);
 }
 
-// 0 when the catalogue loaded and offers at least one mode.
-int DumpCatalogue(const std::string& folder) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
-    host::FileLocation location(absolute.string());
-    if (error || location.AppendName("colours.xml") != host::NoError) {
-        std::fprintf(stderr, "tncatalogue: \"%s\" is no folder path\n", folder.c_str());
-        return 2;
+std::optional<Request> ParseArguments(int argc, char** argv) {
+    Request request;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::size_t i = 0;
+    if (i < args.size() && !args[i].starts_with("--")) {
+        request.folder = args[i++];
     }
-    host::UniString path;
-    location.GetPathString(path);
-    std::uint64_t length = 0;
-    if (host::File(location).GetDataLength(length) != host::NoError) {
-        std::fprintf(stderr, "tncatalogue: cannot read %s\n", path.ToCString());
-        return 1;
+    if (i == args.size()) {
+        return request;
     }
-    LookUpImageFileTypes();
+    request.query = args[i++];
+    const std::size_t channels = request.query == "--colours" ? 0 : 3;
+    if ((request.query != "--colours" && request.query != "--nearest" && request.query != "--mix") ||
+        args.size() - i != 3 + channels) {
+        return std::nullopt;
+    }
+    request.product.assign(args.begin() + static_cast<std::ptrdiff_t>(i),
+                           args.begin() + static_cast<std::ptrdiff_t>(i + 3));
+    for (std::size_t c = 0; c < channels; ++c) {
+        const auto value = Channel(args[i + 3 + c]);
+        if (!value) {
+            return std::nullopt;
+        }
+        request.rgb[c] = *value;
+    }
+    return request;
+}
+
+// Why the catalogue file failed to load, read again for the message.
+std::string LoadProblem(const std::filesystem::path& folder) {
     TNPersistentData catalogue;
     std::string problem;
-    if (!ParseCatalogueFile(catalogue, location, &problem)) {
-        std::fprintf(stderr, "tncatalogue: %s: %s (%zu colours read before the failure)\n", path.ToCString(),
-                     problem.c_str(), catalogue.colours.size());
+    ParseCatalogueFile(catalogue, host::FileLocation((folder / "colours.xml").string()), &problem);
+    return problem.empty() ? "it offers no colours" : problem;
+}
+
+bool SelectProduct(TNData& store, const std::vector<std::string>& product) {
+    store.SelectMode(host::UniString(product[0]));
+    store.SelectSurface(host::UniString(product[1]));
+    store.SelectProduct(host::UniString(product[2]));
+    return store.GetMode().ToStdString() == product[0] && store.GetSurface().ToStdString() == product[1] &&
+           store.GetProduct().ToStdString() == product[2];
+}
+
+int Run(const Request& request) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(request.folder, error);
+    if (error || !std::filesystem::is_directory(folder)) {
+        std::fprintf(stderr, "tncatalogue: \"%s\" is no folder\n", request.folder.c_str());
+        return 2;
+    }
+    // The data folder is the folder of the add-on library; pretend to lie in it.
+    SetModulePath((folder / "tncatalogue").string());
+    TNData store;
+    if (store.Load() != host::NoError) {
+        std::fprintf(stderr, "tncatalogue: %s: %s (%zu colours read)\n", (folder / "colours.xml").c_str(),
+                     LoadProblem(folder).c_str(),
+                     store.GetCatalogue() ? store.GetCatalogue()->colours.size() : 0);
         return 1;
     }
-    if (catalogue.modes.IsEmpty()) {
-        std::fprintf(stderr, "tncatalogue: %s holds no colours\n", path.ToCString());
+    if (request.query.empty()) {
+        std::printf("catalogue %s\n", (folder / "colours.xml").c_str());
+        PrintOverview(*store.GetCatalogue());
+        return 0;
+    }
+    if (!SelectProduct(store, request.product)) {
+        std::fprintf(stderr, "tncatalogue: no product \"%s\" on surface \"%s\" of mode \"%s\"\n",
+                     request.product[2].c_str(), request.product[1].c_str(), request.product[0].c_str());
         return 1;
     }
-    std::printf("catalogue %s: %zu colours\n", path.ToCString(), catalogue.colours.size());
-    PrintCatalogue(catalogue);
+    const auto [red, green, blue] = request.rgb;
+    if (request.query == "--colours") {
+        PrintProductColours(store);
+    } else if (request.query == "--nearest") {
+        PrintNearestColours(store, red, green, blue);
+    } else if (!PrintMixedColour(store, red, green, blue)) {
+        std::fprintf(stderr, "tncatalogue: the product has no mixing base\n");
+        return 1;
+    }
     return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 2) {
-        std::fprintf(stderr, "usage: tncatalogue [folder]\n");
+    const std::optional<Request> request = ParseArguments(argc, argv);
+    if (!request) {
+        std::fprintf(stderr, "usage: tncatalogue [FOLDER] [--colours MODE SURFACE PRODUCT |\n"
+                             "                   --nearest MODE SURFACE PRODUCT R G B |\n"
+                             "                   --mix MODE SURFACE PRODUCT R G B]\n");
         return 2;
     }
     try {
@@ -87,7 +141,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tncatalogue: the XML library cannot start\n");
         return 1;
     }
-    const int status = DumpCatalogue(argc == 2 ? argv[1] : TN_SAMPLE_FOLDER);
+    const int status = Run(*request);
     xercesc::XMLPlatformUtils::Terminate();
     return status;
 }

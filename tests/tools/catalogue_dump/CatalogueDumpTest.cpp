@@ -1,0 +1,84 @@
+#include "support/CatalogueXml.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Output {
+    int status = -1;
+    std::string text;
+};
+
+// Runs tncatalogue with `arguments` (already quoted for the shell) and keeps what it printed.
+Output RunTool(const std::string& arguments) {
+    const std::string command = TN_BINARY_DIR "/tools/catalogue-dump/tncatalogue " + arguments + " 2>&1";
+    Output output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return output;
+    }
+    std::array<char, 4096> buffer{};
+    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
+        output.text += buffer.data();
+    }
+    const int status = pclose(pipe);
+    output.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return output;
+}
+
+class CatalogueDump : public ::testing::Test {
+protected:
+    void SetUp() override {
+        using testsupport::CatalogueColour;
+        auto colour = [](const std::string& name, const std::string& r, const std::string& g,
+                         const std::string& b) {
+            testsupport::XmlAttributes c = CatalogueColour("Kültér", "Vakolat", "Finom", "kapart");
+            return c.Set("colourName", name).Set("red", r).Set("green", g).Set("blue", b);
+        };
+        folder.Write("colours.xml",
+                     testsupport::CatalogueDocument(
+                         {colour("Alap", "250", "250", "250").Set("auxiliaryColourTable", "true"),
+                          colour("Piros", "220", "20", "20"), colour("Kék", "20", "20", "220"),
+                          colour("Zöld", "20", "200", "20")},
+                         {testsupport::AuxiliaryColour("Tiszta kék", "0", "0", "255")},
+                         {testsupport::Setting("weblink", "https://tarnova.example")}));
+    }
+    std::string Folder() const { return "'" + folder.GetPath().string() + "'"; }
+
+    testsupport::TempFolder folder;
+};
+
+TEST_F(CatalogueDump, PrintsWhatTheChooserOffers) {
+    const Output output = RunTool(Folder());
+    EXPECT_EQ(output.status, 0) << output.text;
+    EXPECT_NE(output.text.find("product \"Finom kapart\": 4 colours, 0 blank, mixing"), std::string::npos);
+    EXPECT_NE(output.text.find("web link: \"https://tarnova.example\""), std::string::npos);
+}
+
+TEST_F(CatalogueDump, ListsNearestAndMixedColoursOfAProduct) {
+    const Output nearest = RunTool(Folder() + " --nearest Kültér Vakolat 'Finom kapart' 10 10 230");
+    EXPECT_EQ(nearest.status, 0) << nearest.text;
+    EXPECT_NE(nearest.text.find("1. Tarnova Finom kapart Kék"), std::string::npos) << nearest.text;
+    const Output mixed = RunTool(Folder() + " --mix Kültér Vakolat 'Finom kapart' 10 10 230");
+    EXPECT_EQ(mixed.status, 0) << mixed.text;
+    EXPECT_NE(mixed.text.find("Tarnova Finom kapart Tiszta kék  rgb 0, 0, 255"), std::string::npos)
+        << mixed.text;
+}
+
+TEST_F(CatalogueDump, RefusesWhatItCannotDo) {
+    EXPECT_EQ(RunTool(Folder() + " --colours Kültér Vakolat Nincs").status, 1);
+    EXPECT_EQ(RunTool(Folder() + " --nearest Kültér Vakolat 'Finom kapart' 10 10 256").status, 2);
+    EXPECT_EQ(RunTool(Folder() + " --bogus").status, 2);
+    folder.Write("colours.xml", std::string("<catalogue><colours/></catalogue>"));
+    const Output broken = RunTool(Folder());
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.text.find("auxiliaryColours"), std::string::npos) << broken.text;
+}
+
+} // namespace
