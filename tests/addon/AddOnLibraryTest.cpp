@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -152,6 +154,10 @@ struct InitializeCase {
     HostResult expected;
 };
 
+void PrintTo(const InitializeCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
 class InitializeAddOnTest : public AddOnLibraryTest, public ::testing::WithParamInterface<InitializeCase> {};
 
 TEST_P(InitializeAddOnTest, AnswersBothHostResultsOredTogether) {
@@ -209,6 +215,10 @@ struct UnloadCase {
     bool release;
     bool abnormal;
 };
+
+void PrintTo(const UnloadCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class UnloadTest : public AddOnLibraryTest, public ::testing::WithParamInterface<UnloadCase> {};
 

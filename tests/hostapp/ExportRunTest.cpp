@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct ExportCase {
@@ -16,6 +18,10 @@ struct ExportCase {
     bool accepted;
     int libraryFolderCalls;
 };
+
+void PrintTo(const ExportCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class ExportRunTest : public ::testing::TestWithParam<ExportCase> {};
 

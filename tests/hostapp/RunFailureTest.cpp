@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct CatalogueCase {
@@ -12,6 +14,10 @@ struct CatalogueCase {
     const char* catalogue; // nullptr: no colours.xml at all
     bool folderInstead;    // colours.xml is a folder
 };
+
+void PrintTo(const CatalogueCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class BrokenCatalogueTest : public ::testing::TestWithParam<CatalogueCase> {};
 
@@ -68,6 +74,10 @@ struct ScriptCase {
     const char* message; // what the host's message says, after "line N: "
     bool started;        // the host loaded the add-on before the line failed
 };
+
+void PrintTo(const ScriptCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class ScriptFailureTest : public ::testing::TestWithParam<ScriptCase> {};
 
@@ -133,6 +143,10 @@ struct ShutdownCase {
     bool abnormal;
     bool quitNotified;
 };
+
+void PrintTo(const ShutdownCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class ShutdownRunTest : public ::testing::TestWithParam<ShutdownCase> {};
 
