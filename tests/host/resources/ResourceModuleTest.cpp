@@ -94,7 +94,10 @@ TEST_F(DamagedModule, EveryDamageIsRefused) {
              m.Poke<Elf64_Off>(0x28, m.bytes.size() - m.header.e_shnum * m.header.e_shentsize + 1);
          }},
         {"one section more than the file holds",
-         [](ElfImage& m) { m.Poke<Elf64_Half>(0x3C, m.header.e_shnum + 1); }},
+         [](ElfImage& m) {
+             const auto fitting = (m.bytes.size() - m.header.e_shoff) / m.header.e_shentsize;
+             m.Poke<Elf64_Half>(0x3C, Elf64_Half(fitting + 1));
+         }},
         {"section bytes beyond the file",
          [](ElfImage& m) { m.Poke<Elf64_Off>(m.SectionField(".tnres", 24), m.bytes.size() - 8); }},
         {"section size wrapping around",
