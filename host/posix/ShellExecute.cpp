@@ -24,9 +24,9 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The web address `file` names: http and https addresses as they stand, a bare "www." host name
-// as an http address. Anything else (local files, programs, other schemes) is not opened from
-// here, whatever text a catalogue carries.
+// The web address `file` names: http, https and mail addresses as they stand, a bare "www." host
+// name as an http address. Anything else (local files, programs, other schemes) is not opened
+// from here, whatever text a catalogue carries.
 std::optional<std::string> WebAddress(std::string_view file) {
     for (const char c : file) {
         if (std::uint8_t(c) < 0x20 || c == 0x7F)
@@ -37,6 +37,8 @@ std::optional<std::string> WebAddress(std::string_view file) {
         const std::string_view scheme = file.substr(0, colon);
         const bool web = EqualIgnoringAsciiCase(scheme, "http") || EqualIgnoringAsciiCase(scheme, "https");
         if (web && file.substr(colon).starts_with("://") && file.size() > colon + 3)
+            return std::string(file);
+        if (EqualIgnoringAsciiCase(scheme, "mailto") && file.size() > colon + 1)
             return std::string(file);
     }
     if (file.size() > 4 && EqualIgnoringAsciiCase(file.substr(0, 4), "www.") &&
