@@ -75,8 +75,8 @@ private:
 template <std::size_t N> class ElementAttributes {
 public:
     ElementAttributes(const DOMElement& element, AttributeNames<N>& names, const char* what,
-                      std::size_t position)
-        : names(names), what(what), position(position) {
+                      CatalogueElement place)
+        : names(names), what(what), place(place) {
         const DOMNamedNodeMap* attributes = element.getAttributes();
         const XMLSize_t count = attributes->getLength();
         // Files list the attributes in the usual order, so the search starts after the last one found.
@@ -103,15 +103,16 @@ public:
 private:
     std::u16string_view Present(std::size_t index) const {
         if (values[index] == nullptr) {
-            throw CatalogueFault(std::string(what) + " " + std::to_string(position) + ": no attribute \"" +
-                                 ToUtf8(names[index]) + "\"");
+            throw CatalogueFault(std::string(what) + " " + std::to_string(place.number) +
+                                     ": no attribute \"" + ToUtf8(names[index]) + "\"",
+                                 place);
         }
         return values[index];
     }
 
     const AttributeNames<N>& names;
     const char* what;
-    std::size_t position;
+    CatalogueElement place;
     std::array<const XMLCh*, N> values{};
 };
 
@@ -159,10 +160,12 @@ Landmarks FindLandmarks(const DOMElement& root) {
     return found;
 }
 
-const DOMElement& Single(const std::vector<const DOMElement*>& elements, const char* name) {
+const DOMElement& Single(const std::vector<const DOMElement*>& elements, const char* name,
+                         CatalogueElement::Kind kind) {
     if (elements.size() != 1) {
         throw CatalogueFault("expected one <" + std::string(name) + "> element, found " +
-                             std::to_string(elements.size()));
+                                 std::to_string(elements.size()),
+                             {kind, elements.size()});
     }
     return *elements.front();
 }
@@ -176,7 +179,8 @@ host::FileLocation ResolveTexture(const host::FileLocation& folder, std::string_
          cut = path.find_first_of("\\/")) {
         if (location.AppendName(host::UniString(path.substr(0, cut))) != host::NoError) {
             throw CatalogueFault("colour " + std::to_string(position) + ": texture path \"" +
-                                 std::string(path) + "\" has a piece that is no name");
+                                     std::string(path) + "\" has a piece that is no name",
+                                 {CatalogueElement::Kind::Colour, position});
         }
         path.remove_prefix(cut + 1);
     }
@@ -191,7 +195,8 @@ void ReadColours(const DOMElement& colours, const host::FileLocation& catalogueF
     AttributeNames names(colourAttributes);
     ForEach(colours, u"colour", [&](const DOMElement& element, std::size_t position) {
         // Read one after another in this order; the first one missing ends the load.
-        const ElementAttributes<16> values(element, names, "colour", position);
+        const ElementAttributes<16> values(element, names, "colour",
+                                           {CatalogueElement::Kind::Colour, position});
         CatalogueContent::Colour colour;
         colour.mode = host::UniString(values.Text(0));
         colour.surface = host::UniString(values.Text(1));
@@ -221,7 +226,8 @@ void ReadAuxiliaryColours(const DOMElement& auxiliaryColours,
                           std::vector<CatalogueContent::AuxiliaryColour>& out) {
     AttributeNames names(auxiliaryColourAttributes);
     ForEach(auxiliaryColours, u"colour", [&](const DOMElement& element, std::size_t position) {
-        const ElementAttributes<4> values(element, names, "auxiliary colour", position);
+        const ElementAttributes<4> values(element, names, "auxiliary colour",
+                                          {CatalogueElement::Kind::AuxiliaryColour, position});
         CatalogueContent::AuxiliaryColour colour;
         colour.colourName = host::UniString(values.Text(0));
         colour.red = values.Number(1);
@@ -237,7 +243,8 @@ void ReadSettings(const std::vector<const DOMElement*>& settings,
     for (std::size_t i = 0; i < settings.size(); ++i) {
         const DOMElement& element = *settings[i];
         const std::size_t position = i + 1;
-        const ElementAttributes<2> values(element, names, "setting", position);
+        const ElementAttributes<2> values(element, names, "setting",
+                                          {CatalogueElement::Kind::Setting, position});
         CatalogueContent::Setting setting;
         setting.name = host::UniString(values.Text(0));
         setting.value = values.Text(1);
@@ -250,7 +257,10 @@ void ReadSettings(const std::vector<const DOMElement*>& settings,
 void ReadCatalogueContent(const DOMElement& root, const host::FileLocation& catalogueFile,
                           CatalogueContent& content) {
     const Landmarks landmarks = FindLandmarks(root);
-    ReadColours(Single(landmarks.colourLists, "colours"), catalogueFile, content.colours);
-    ReadAuxiliaryColours(Single(landmarks.auxiliaryLists, "auxiliaryColours"), content.auxiliaryColours);
+    ReadColours(Single(landmarks.colourLists, "colours", CatalogueElement::Kind::ColourList), catalogueFile,
+                content.colours);
+    ReadAuxiliaryColours(
+        Single(landmarks.auxiliaryLists, "auxiliaryColours", CatalogueElement::Kind::AuxiliaryColourList),
+        content.auxiliaryColours);
     ReadSettings(landmarks.settings, content.settings);
 }

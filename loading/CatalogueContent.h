@@ -2,6 +2,7 @@
 
 #include "host/FileLocation.h"
 #include "host/UniString.h"
+#include "loading/CatalogueElement.h"
 
 #include <xercesc/util/XercesDefs.hpp>
 
@@ -18,7 +19,10 @@ XERCES_CPP_NAMESPACE_END
 // piece that is no name. The message names the element and what is wrong with it.
 class CatalogueFault : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CatalogueFault(const std::string& message, CatalogueElement element = {})
+        : std::runtime_error(message), element(element) {}
+
+    CatalogueElement element;
 };
 
 // The values a catalogue document holds, in document order. They are read out of the DOM tree

@@ -42,7 +42,8 @@ bool ReadFile(host::File& file, std::vector<std::uint8_t>& bytes, std::string& p
 
 // Reads the document's content while its tree exists; answers whether all of it was read.
 bool ReadDocument(CatalogueDomParser& parser, const std::vector<std::uint8_t>& bytes,
-                  const host::FileLocation& location, CatalogueContent& content, std::string& problem) {
+                  const host::FileLocation& location, CatalogueContent& content, std::string& problem,
+                  CatalogueElement& element) {
     try {
         const DOMDocument* document = parser.Parse(bytes.data(), bytes.size(), problem);
         if (document == nullptr) {
@@ -57,6 +58,7 @@ bool ReadDocument(CatalogueDomParser& parser, const std::vector<std::uint8_t>& b
         return true;
     } catch (const CatalogueFault& fault) {
         problem = fault.what();
+        element = fault.element;
     } catch (const XMLException& exception) {
         problem = ToUtf8(exception.getMessage());
     } catch (const DOMException& exception) {
@@ -133,11 +135,14 @@ void BuildCatalogue(CatalogueContent& content, TNPersistentData& catalogue, Grou
 
 } // namespace
 
-bool ParseCatalogueFile(TNPersistentData& catalogue, const host::FileLocation& location,
-                        std::string* problem) {
+bool ParseCatalogueFile(TNPersistentData& catalogue, const host::FileLocation& location, std::string* problem,
+                        CatalogueElement* element) {
     std::string ignored;
     std::string& why = problem != nullptr ? *problem : ignored;
     why.clear();
+    CatalogueElement ignoredElement;
+    CatalogueElement& where = element != nullptr ? *element : ignoredElement;
+    where = {};
     std::optional<CatalogueDomParser> parser(std::in_place);
     if (!parser->IsReady()) {
         why = "no XML parser";
@@ -157,7 +162,7 @@ bool ParseCatalogueFile(TNPersistentData& catalogue, const host::FileLocation& l
             return false;
         }
         file.Close();
-        read = ReadDocument(*parser, bytes, location, content, why);
+        read = ReadDocument(*parser, bytes, location, content, why, where);
         parser.reset();
         bytes = {};
         BuildCatalogue(content, catalogue, groups);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "loading/CatalogueElement.h"
+
 #include <string>
 
 class TNPersistentData;
@@ -11,7 +13,8 @@ class FileLocation;
 // Reads the catalogue file at `location` (colours.xml) into the fresh `catalogue`: its colours,
 // modes, auxiliary colours, web link and largest group, and the module's colour amount. A missing
 // or unopenable file is no failure: the catalogue stays empty and the answer is true. On failure
-// the answer is false, the records read before it stay in the catalogue, and `problem` (when given)
-// says what went wrong. Xerces-C must be initialised.
+// the answer is false, the records read before it stay in the catalogue, `problem` (when given)
+// says what went wrong and `element` (when given) which element it went wrong on, if any.
+// Xerces-C must be initialised.
 bool ParseCatalogueFile(TNPersistentData& catalogue, const host::FileLocation& location,
-                        std::string* problem = nullptr);
+                        std::string* problem = nullptr, CatalogueElement* element = nullptr);
