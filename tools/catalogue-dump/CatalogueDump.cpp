@@ -1,12 +1,14 @@
 // tncatalogue: loads a catalogue folder (the bundled sample by default) as the add-on loads it and
 // prints what the chooser offers; on request the colours of one product, the colours the wheel
-// proposes for an RGB colour, or the colour mixed for it.
+// proposes for an RGB colour, or the colour mixed for it; or checks the catalogue for its authors.
 //
 //   tncatalogue [FOLDER]
+//   tncatalogue --check [FOLDER]
 //   tncatalogue [FOLDER] --colours MODE SURFACE PRODUCT
 //   tncatalogue [FOLDER] --nearest MODE SURFACE PRODUCT RED GREEN BLUE
 //   tncatalogue [FOLDER] --mix MODE SURFACE PRODUCT RED GREEN BLUE
 
+#include "CatalogueCheck.h"
 #include "CatalogueReport.h"
 
 #include "catalogue/TNData.h"
@@ -29,7 +31,7 @@ namespace {
 
 struct Request {
     std::string folder = TN_SAMPLE_FOLDER;
-    std::string query;                // "", "--colours", "--nearest" or "--mix"
+    std::string query;                // "", "--check", "--colours", "--nearest" or "--mix"
     std::vector<std::string> product; // mode, surface, product
     std::uint8_t rgb[3] = {};
 };
@@ -54,6 +56,12 @@ std::optional<Request> ParseArguments(int argc, char** argv) {
         return request;
     }
     request.query = args[i++];
+    if (request.query == "--check") {
+        if (i < args.size() && args.size() == 2 && !args[i].starts_with("--")) {
+            request.folder = args[i++];
+        }
+        return i == args.size() ? std::optional(request) : std::nullopt;
+    }
     const std::size_t channels = request.query == "--colours" ? 0 : 3;
     if ((request.query != "--colours" && request.query != "--nearest" && request.query != "--mix") ||
         args.size() - i != 3 + channels) {
@@ -87,12 +95,57 @@ bool SelectProduct(TNData& store, const std::vector<std::string>& product) {
            store.GetProduct().ToStdString() == product[2];
 }
 
+const char* SeverityName(CatalogueFindings::Severity severity) {
+    switch (severity) {
+    case CatalogueFindings::Severity::Error:
+        return "error";
+    case CatalogueFindings::Severity::Warning:
+        return "warning";
+    case CatalogueFindings::Severity::Note:
+        break;
+    }
+    return "note";
+}
+
+std::string Counted(std::size_t count, const char* thing) {
+    return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
+}
+
+// Prints what the check found, one finding a line in the manner of a compiler, and a summary.
+int Check(const std::filesystem::path& folder) {
+    const std::string file = (folder / "colours.xml").string();
+    const CatalogueCheck check = CheckCatalogue(file);
+    for (const CatalogueFindings::Finding& finding : check.findings.InLineOrder()) {
+        if (finding.line > 0) {
+            std::printf("%s:%zu: %s: %s\n", file.c_str(), finding.line, SeverityName(finding.severity),
+                        finding.text.c_str());
+        } else {
+            std::printf("%s: %s: %s\n", file.c_str(), SeverityName(finding.severity), finding.text.c_str());
+        }
+    }
+    using Severity = CatalogueFindings::Severity;
+    const std::string counts = Counted(check.findings.Count(Severity::Error), "error") + ", " +
+                               Counted(check.findings.Count(Severity::Warning), "warning") + ", " +
+                               Counted(check.findings.Count(Severity::Note), "note");
+    if (!check.loads) {
+        std::printf("%s: the add-on refuses this catalogue; %s\n", file.c_str(), counts.c_str());
+        return 1;
+    }
+    std::printf("%s: the add-on loads %s in %s and %s; %s\n", file.c_str(),
+                Counted(check.colours, "colour").c_str(), Counted(check.products, "product").c_str(),
+                Counted(check.auxiliaryColours, "tinting colour").c_str(), counts.c_str());
+    return 0;
+}
+
 int Run(const Request& request) {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::absolute(request.folder, error);
     if (error || !std::filesystem::is_directory(folder)) {
         std::fprintf(stderr, "tncatalogue: \"%s\" is no folder\n", request.folder.c_str());
         return 2;
+    }
+    if (request.query == "--check") {
+        return Check(folder);
     }
     // The data folder is the folder of the add-on library; pretend to lie in it.
     SetModulePath((folder / "tncatalogue").string());
@@ -130,7 +183,8 @@ int Run(const Request& request) {
 int main(int argc, char** argv) {
     const std::optional<Request> request = ParseArguments(argc, argv);
     if (!request) {
-        std::fprintf(stderr, "usage: tncatalogue [FOLDER] [--colours MODE SURFACE PRODUCT |\n"
+        std::fprintf(stderr, "usage: tncatalogue --check [FOLDER]\n"
+                             "       tncatalogue [FOLDER] [--colours MODE SURFACE PRODUCT |\n"
                              "                   --nearest MODE SURFACE PRODUCT R G B |\n"
                              "                   --mix MODE SURFACE PRODUCT R G B]\n");
         return 2;

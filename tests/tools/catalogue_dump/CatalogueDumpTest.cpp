@@ -1,36 +1,16 @@
+#include "ToolRun.h"
+
 #include "support/CatalogueXml.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct Output {
-    int status = -1;
-    std::string text;
-};
-
-// Runs tncatalogue with `arguments` (already quoted for the shell) and keeps what it printed.
-Output RunTool(const std::string& arguments) {
-    const std::string command = TN_BINARY_DIR "/tools/catalogue-dump/tncatalogue " + arguments + " 2>&1";
-    Output output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return output;
-    }
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
-        output.text += buffer.data();
-    }
-    const int status = pclose(pipe);
-    output.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return output;
-}
+using testsupport::RunCatalogueTool;
+using Output = testsupport::ToolOutput;
 
 class CatalogueDump : public ::testing::Test {
 protected:
@@ -55,28 +35,28 @@ protected:
 };
 
 TEST_F(CatalogueDump, PrintsWhatTheChooserOffers) {
-    const Output output = RunTool(Folder());
+    const Output output = RunCatalogueTool(Folder());
     EXPECT_EQ(output.status, 0) << output.text;
     EXPECT_NE(output.text.find("product \"Finom kapart\": 4 colours, 0 blank, mixing"), std::string::npos);
     EXPECT_NE(output.text.find("web link: \"https://tarnova.example\""), std::string::npos);
 }
 
 TEST_F(CatalogueDump, ListsNearestAndMixedColoursOfAProduct) {
-    const Output nearest = RunTool(Folder() + " --nearest Kültér Vakolat 'Finom kapart' 10 10 230");
+    const Output nearest = RunCatalogueTool(Folder() + " --nearest Kültér Vakolat 'Finom kapart' 10 10 230");
     EXPECT_EQ(nearest.status, 0) << nearest.text;
     EXPECT_NE(nearest.text.find("1. Tarnova Finom kapart Kék"), std::string::npos) << nearest.text;
-    const Output mixed = RunTool(Folder() + " --mix Kültér Vakolat 'Finom kapart' 10 10 230");
+    const Output mixed = RunCatalogueTool(Folder() + " --mix Kültér Vakolat 'Finom kapart' 10 10 230");
     EXPECT_EQ(mixed.status, 0) << mixed.text;
     EXPECT_NE(mixed.text.find("Tarnova Finom kapart Tiszta kék  rgb 0, 0, 255"), std::string::npos)
         << mixed.text;
 }
 
 TEST_F(CatalogueDump, RefusesWhatItCannotDo) {
-    EXPECT_EQ(RunTool(Folder() + " --colours Kültér Vakolat Nincs").status, 1);
-    EXPECT_EQ(RunTool(Folder() + " --nearest Kültér Vakolat 'Finom kapart' 10 10 256").status, 2);
-    EXPECT_EQ(RunTool(Folder() + " --bogus").status, 2);
+    EXPECT_EQ(RunCatalogueTool(Folder() + " --colours Kültér Vakolat Nincs").status, 1);
+    EXPECT_EQ(RunCatalogueTool(Folder() + " --nearest Kültér Vakolat 'Finom kapart' 10 10 256").status, 2);
+    EXPECT_EQ(RunCatalogueTool(Folder() + " --bogus").status, 2);
     folder.Write("colours.xml", std::string("<catalogue><colours/></catalogue>"));
-    const Output broken = RunTool(Folder());
+    const Output broken = RunCatalogueTool(Folder());
     EXPECT_EQ(broken.status, 1);
     EXPECT_NE(broken.text.find("auxiliaryColours"), std::string::npos) << broken.text;
 }
