@@ -5,14 +5,15 @@
 
 #include <limits>
 
-host::Result ReadWholeFile(const host::FileLocation& location, std::vector<std::uint8_t>& bytes) {
+host::Result ReadWholeFile(const host::FileLocation& location, std::vector<std::uint8_t>& bytes,
+                           std::uint64_t maxLength) {
     bytes = {};
     host::File file(location);
     std::uint64_t length = 0;
     if (host::Result result = file.GetDataLength(length); result != host::NoError) {
         return result;
     }
-    if (length > std::numeric_limits<std::size_t>::max()) {
+    if (length > maxLength || length > std::numeric_limits<std::size_t>::max()) {
         return host::FileErrTooLarge;
     }
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(length));

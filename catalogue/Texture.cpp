@@ -6,7 +6,7 @@
 
 Texture LoadTexture(const host::FileLocation& location) {
     std::vector<std::uint8_t> bytes;
-    if (ReadWholeFile(location, bytes) != host::NoError) {
+    if (ReadWholeFile(location, bytes, MaxTextureFileLength) != host::NoError) {
         return {};
     }
     Texture texture;

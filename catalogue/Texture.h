@@ -18,5 +18,9 @@ struct Texture {
     std::shared_ptr<const host::Image> image;
 };
 
+// Texture files longer than this are not read: the largest image the drawing library decodes, as
+// an uncompressed 32-bit BMP, is shorter.
+inline constexpr std::uint64_t MaxTextureFileLength = std::uint64_t(host::Image::MaxPixels) * 4 + (1 << 20);
+
 // Reads the file at `location` and decodes it with jpegFileType.
 Texture LoadTexture(const host::FileLocation& location);

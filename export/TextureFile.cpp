@@ -3,6 +3,7 @@
 #include "catalogue/ColorEntity.h"
 #include "catalogue/ImageFileTypes.h"
 #include "catalogue/ReadWholeFile.h"
+#include "catalogue/Texture.h"
 #include "export/BmpImage.h"
 #include "host/Bitmap.h"
 #include "host/BitmapDevice.h"
@@ -80,7 +81,7 @@ host::FileLocation WriteTextureFile(ColorEntity& colour) {
     std::unique_ptr<host::Image> image;
     {
         std::vector<std::uint8_t> bytes;
-        if (ReadWholeFile(colour.texture, bytes) != host::NoError) {
+        if (ReadWholeFile(colour.texture, bytes, MaxTextureFileLength) != host::NoError) {
             return target;
         }
         image = host::Image::Decode(bytes.data(), bytes.size(), bmpFileType);

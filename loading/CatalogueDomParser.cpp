@@ -51,6 +51,9 @@ CatalogueDomParser::CatalogueDomParser()
     }
     security->setEntityExpansionLimit(EntityExpansionLimit);
     DOMConfiguration* config = parser->getDomConfig();
+    // Names are matched as written, prefix and all. Resolving prefixes would search the open
+    // elements for each element read, which takes time growing with the square of the depth.
+    config->setParameter(XMLUni::fgDOMNamespaces, false);
     config->setParameter(XMLUni::fgDOMValidate, false);
     config->setParameter(XMLUni::fgDOMValidateIfSchema, false);
     config->setParameter(XMLUni::fgXercesSchema, false);

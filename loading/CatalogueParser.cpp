@@ -32,6 +32,10 @@ bool ReadFile(host::File& file, std::vector<std::uint8_t>& bytes, std::string& p
         problem = "the catalogue file's length cannot be had";
         return false;
     }
+    if (length > MaxCatalogueFileLength) {
+        problem = "the catalogue file is longer than " + std::to_string(MaxCatalogueFileLength >> 20) + " MiB";
+        return false;
+    }
     bytes.resize(static_cast<std::size_t>(length));
     if (file.Read(bytes.data(), bytes.size()) != host::NoError) {
         problem = "the catalogue file cannot be read";

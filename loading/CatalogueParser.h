@@ -2,6 +2,7 @@
 
 #include "loading/CatalogueElement.h"
 
+#include <cstdint>
 #include <string>
 
 class TNPersistentData;
@@ -9,6 +10,11 @@ class TNPersistentData;
 namespace host {
 class FileLocation;
 }
+
+// Catalogue files longer than this fail the load unread: their DOM tree takes some twenty times
+// their length in memory, and up to ninety times for files of nothing but small nested elements.
+// Real catalogues are a few megabytes at most.
+inline constexpr std::uint64_t MaxCatalogueFileLength = std::uint64_t(32) << 20;
 
 // Reads the catalogue file at `location` (colours.xml) into the fresh `catalogue`: its colours,
 // modes, auxiliary colours, web link and largest group, and the module's colour amount. A missing
