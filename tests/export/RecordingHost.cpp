@@ -27,7 +27,8 @@ HostResult RecordCreateAttribute(void* context, void* record, void* extension) {
         location->GetPathString(path);
         material.hasLocation = true;
         material.locationPath = path.ToStdString();
-        material.locationExisted = std::filesystem::exists(material.locationPath);
+        std::error_code unknown; // a path too long to look at did not exist
+        material.locationExisted = std::filesystem::exists(material.locationPath, unknown);
     }
     current->materials.push_back(material);
     return 0;
