@@ -33,7 +33,8 @@ bool ReadFile(host::File& file, std::vector<std::uint8_t>& bytes, std::string& p
         return false;
     }
     if (length > MaxCatalogueFileLength) {
-        problem = "the catalogue file is longer than " + std::to_string(MaxCatalogueFileLength >> 20) + " MiB";
+        problem =
+            "the catalogue file is longer than " + std::to_string(MaxCatalogueFileLength >> 20) + " MiB";
         return false;
     }
     bytes.resize(static_cast<std::size_t>(length));
