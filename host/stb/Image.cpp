@@ -64,6 +64,10 @@ std::optional<BmpHeader> ReadBmpHeader(const unsigned char* bytes, std::size_t l
 // An uncompressed BMP must hold all the rows its header promises; the decoder would fill the
 // missing ones with zeros.
 bool IsComplete(const BmpHeader& header, std::size_t length) {
+    // Larger images are refused anyway; this keeps the sums below small.
+    if (header.width > Image::MaxSide || header.Rows() > Image::MaxSide) {
+        return false;
+    }
     if (!header.IsUncompressed()) {
         return true;
     }
@@ -277,12 +281,15 @@ std::unique_ptr<Image> Image::Decode(const void* bytes, std::size_t length, std:
     if (data == nullptr || length > std::size_t(INT_MAX) || !IsJpegOrBmp(data, length)) {
         return nullptr;
     }
+    // What stb would misread is refused before stb reads anything: already the headers can harm it.
+    if (data[0] == 'B' ? !IsSoundBmp(data, length) : !ScansUseOnlyWhatIsDefined(data, length)) {
+        return nullptr;
+    }
     const int byteCount = static_cast<int>(length);
     int width = 0;
     int height = 0;
     int channels = 0;
-    if (!stbi_info_from_memory(data, byteCount, &width, &height, &channels) || !FitsLimits(width, height) ||
-        (data[0] == 'B' ? !IsSoundBmp(data, length) : !ScansUseOnlyWhatIsDefined(data, length))) {
+    if (!stbi_info_from_memory(data, byteCount, &width, &height, &channels) || !FitsLimits(width, height)) {
         return nullptr;
     }
     const std::unique_ptr<unsigned char, void (*)(void*)> rgba(

@@ -156,6 +156,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextureCase{"JpegWithAnUndefinedHuffmanTable", JpegWithUndefinedHuffmanTable},
         TextureCase{"JpegWithAnUndefinedQuantisationTable",
                     [] { return Regression("jpeg-undefined-quantisation-table.jpg"); }},
+        // Read as it stands, the table would overrun stb's array of code sizes.
+        TextureCase{"JpegWithAHuffmanTableOfTooManyCodes",
+                    [] { return Regression("jpeg-huffman-table-of-too-many-codes.jpg"); }},
         TextureCase{"JpegWithAComponentNoScanFills",
                     [] { return Regression("jpeg-component-without-scan.jpg"); }},
         TextureCase{"BmpWithItsPixelsPastTheEnd",
