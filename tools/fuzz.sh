@@ -32,5 +32,5 @@ for target in catalogue texture; do
   "$dir/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=30 -print_final_stats=1 \
     -dict="$root/tests/fuzz/$target.dict" -artifact_prefix="$artifacts/" "$corpus" "${seeds[@]}" \
     2>"$dir/fuzz-$target.log" || { tail -60 "$dir/fuzz-$target.log" >&2; exit 1; }
-  grep -E "^(#[0-9]+ +DONE|stat::)" "$dir/fuzz-$target.log" || true
+  grep -E "^(#[0-9]+[[:space:]]+DONE|stat::)" "$dir/fuzz-$target.log" || true
 done
