@@ -16,10 +16,13 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -DTN_FUZZ=ON -DTN_BUILD_BENCH=OF
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target fuzz_catalogue fuzz_texture tncatgen >/dev/null
 
-mkdir -p "$dir/fuzz-seeds"
-[ -f "$dir/fuzz-seeds/sample/colours.xml" ] || "$dir/tools/catgen/tncatgen" sample "$dir/fuzz-seeds/sample" >/dev/null
+sample=$dir/fuzz-seeds/sample-catalogue
+if [ ! -f "$sample/colours.xml" ]; then
+  "$dir/tools/catgen/tncatgen" sample "$dir/fuzz-seeds/sample" >/dev/null
+  mkdir -p "$sample" && cp "$dir/fuzz-seeds/sample/colours.xml" "$sample/"
+fi
 
-# The harness's own allocations are freed; leaks are reported at exit, as in the tests.
+# A leak counts as a failure, as in the sanitizer tests.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 for target in catalogue texture; do
   corpus=$dir/fuzz-corpus/$target
@@ -27,7 +30,7 @@ for target in catalogue texture; do
   mkdir -p "$corpus" "$artifacts"
   seeds=("$root/tests/fuzz/corpus/$target")
   [ -d "$root/tests/fuzz/regressions/$target" ] && seeds+=("$root/tests/fuzz/regressions/$target")
-  [ "$target" = catalogue ] && seeds+=("$dir/fuzz-seeds/sample")
+  [ "$target" = catalogue ] && seeds+=("$sample")
   echo "fuzz_$target: $seconds s"
   "$dir/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=30 -print_final_stats=1 \
     -dict="$root/tests/fuzz/$target.dict" -artifact_prefix="$artifacts/" "$corpus" "${seeds[@]}" \
