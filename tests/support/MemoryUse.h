@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+
+namespace testsupport {
+
+// Bytes of heap the process holds: the leak checker's count under AddressSanitizer, the C
+// library's otherwise.
+std::size_t HeapInUse();
+
+// Bytes of the process's memory that are resident.
+std::size_t ResidentSize();
+
+} // namespace testsupport
