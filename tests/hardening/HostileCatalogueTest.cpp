@@ -5,7 +5,8 @@
 // Covered elsewhere (tests/loading CatalogueParserTest, CatalogueValuesTest): external entities
 // and DTDs, entity expansion bombs, truncated and malformed XML, invalid UTF-8, 8-bit encodings,
 // values longer than 255 bytes, integers beyond 16 bits, absolute texture paths, textures above
-// the catalogue's folder, folders as textures.
+// the catalogue's folder, folders as textures; a product with more colours than its chip grid can
+// show (tests/widgets ArrayChipItemBaseTest).
 
 #include "catalogue/TNData.h"
 #include "catalogue/TNResult.h"
@@ -167,6 +168,12 @@ INSTANTIATE_TEST_SUITE_P(
                               xml += "</d>";
                           }
                           folder.Write("colours.xml", xml + "</catalogue>");
+                      },
+                      host::NoError, 1},
+        CatalogueCase{"TextureFolderIsAFile",
+                      [](const TempFolder& folder) {
+                          folder.Write("Tarnova anyagok", std::string("no folder"));
+                          folder.Write("colours.xml", OneColour());
                       },
                       host::NoError, 1},
         CatalogueCase{"TwoHundredMegabytes",
