@@ -76,7 +76,7 @@ std::size_t ReportFailure(std::string problem, CatalogueElement element, const C
     switch (element.kind) {
     case Kind::Colour:
         failed = At(layout.colours);
-        if (failed != CatalogueOutline::None && outline.IsInside(failed, u"auxiliaryColours")) {
+        if (failed != CatalogueOutline::None && outline[failed].insideAuxiliaryColours) {
             problem += ": it lies inside <auxiliaryColours>, which must not lie inside <colours>";
         }
         break;
@@ -116,8 +116,7 @@ void CheckLayout(const CatalogueOutline& outline, CatalogueFindings& findings) {
     static constexpr std::u16string_view read[] = {u"colours", u"colour", u"auxiliaryColours", u"setting"};
     for (std::size_t i = 1; i < outline.GetElements().size(); ++i) {
         const std::u16string& name = outline[i].name;
-        if (name == u"colour" && !outline.IsInside(i, u"colours") &&
-            !outline.IsInside(i, u"auxiliaryColours")) {
+        if (name == u"colour" && !outline[i].insideColours && !outline[i].insideAuxiliaryColours) {
             findings.Warning(outline[i].line,
                              "<colour> outside <colours> and <auxiliaryColours> is not read");
         }
@@ -160,7 +159,12 @@ CatalogueCheck CheckCatalogue(const std::filesystem::path& file) {
     CatalogueFindings& findings = check.findings;
 
     std::ifstream in(file, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    std::error_code error;
+    const std::uintmax_t length = std::filesystem::file_size(file, error);
+    // The add-on refuses longer files unread, and so does the outline.
+    const std::string bytes = !error && length <= MaxCatalogueFileLength
+                                  ? std::string(std::istreambuf_iterator<char>(in), {})
+                                  : std::string();
     const CatalogueOutline outline(bytes.data(), bytes.size());
     const Layout layout = FindLayout(outline);
 

@@ -27,5 +27,7 @@ std::string Quoted(const std::string& text) {
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
         --cut;
     }
-    return "\"" + text.substr(0, cut) + "...\"";
+    std::string quoted = "\"";
+    quoted.append(text, 0, cut);
+    return quoted + "...\"";
 }

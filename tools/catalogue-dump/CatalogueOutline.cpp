@@ -40,6 +40,12 @@ public:
         element.name = qname;
         element.parent = open.empty() ? None : open.back();
         element.line = open.empty() ? Line() : lastLine;
+        if (!open.empty()) {
+            const Element& parent = outline.elements[open.back()];
+            element.insideColours = parent.insideColours || parent.name == u"colours";
+            element.insideAuxiliaryColours =
+                parent.insideAuxiliaryColours || parent.name == u"auxiliaryColours";
+        }
         for (XMLSize_t i = 0; i < attributes.getLength(); ++i) {
             element.attributes.emplace_back(attributes.getQName(i), attributes.getValue(i));
         }
@@ -103,6 +109,7 @@ CatalogueOutline::CatalogueOutline(const void* bytes, std::size_t length) {
     security.setEntityExpansionLimit(CatalogueDomParser::EntityExpansionLimit);
     try {
         const std::unique_ptr<SAX2XMLReader> reader(XMLReaderFactory::createXMLReader());
+        reader->setFeature(XMLUni::fgSAX2CoreNameSpaces, false);
         reader->setFeature(XMLUni::fgSAX2CoreValidation, false);
         reader->setFeature(XMLUni::fgXercesSchema, false);
         reader->setFeature(XMLUni::fgXercesLoadSchema, false);
@@ -130,13 +137,4 @@ std::vector<std::size_t> CatalogueOutline::FindInside(std::size_t ancestor, std:
         }
     }
     return found;
-}
-
-bool CatalogueOutline::IsInside(std::size_t index, std::u16string_view name) const {
-    for (std::size_t at = elements[index].parent; at != None; at = elements[at].parent) {
-        if (elements[at].name == name) {
-            return true;
-        }
-    }
-    return false;
 }

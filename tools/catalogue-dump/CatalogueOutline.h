@@ -22,6 +22,9 @@ public:
         std::size_t parent = None;
         // One past the index of the last element inside this one.
         std::size_t end = 0;
+        // Whether the element lies inside an element named colours, or auxiliaryColours.
+        bool insideColours = false;
+        bool insideAuxiliaryColours = false;
         std::vector<std::pair<std::u16string, std::u16string>> attributes;
 
         // The value of attribute `name`, null when the element has none.
@@ -39,8 +42,6 @@ public:
 
     // The elements named `name` inside element `ancestor` at any depth, in document order.
     std::vector<std::size_t> FindInside(std::size_t ancestor, std::u16string_view name) const;
-    // Whether element `index` lies inside an element named `name`.
-    bool IsInside(std::size_t index, std::u16string_view name) const;
 
 private:
     class Recorder;

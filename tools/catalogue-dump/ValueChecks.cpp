@@ -121,7 +121,8 @@ std::array<std::optional<std::int16_t>, N> CheckAttributes(const CatalogueOutlin
                                                            const std::array<Attribute, N>& read, bool failed,
                                                            CatalogueFindings& findings) {
     std::array<std::optional<std::int16_t>, N> numbers{};
-    const std::string tag = "<" + Utf8(element.name) + ">";
+    std::string tag = "<";
+    tag += Utf8(element.name) + ">";
     std::string missing;
     std::size_t missingCount = 0;
     for (std::size_t i = 0; i < N; ++i) {

@@ -101,6 +101,13 @@ const Case cases[] = {
      "has a piece that is no name", 1},
     {"SettingWithoutValue", Catalogue({}, {"<setting name=\"weblink\"/>"}), 8, "error",
      "no attribute \"value\"", 1},
+    // Names are taken as written, prefix and all, as the add-on's parser takes them.
+    {"PrefixedListName",
+     {"<catalogue>", "<x:colours>", good, "</x:colours>", "<auxiliaryColours/>", "</catalogue>"},
+     1,
+     "error",
+     "expected one <colours> element, found 0",
+     1},
     {"NoColours",
      {"<catalogue>", "<colours>", "</colours>", "<auxiliaryColours/>", "</catalogue>"},
      2,
