@@ -120,19 +120,22 @@ def main(folder):
                   run.counter("catalogue_load", "BM_LoadTexturedCatalogue", "x_decode_peak"), "≤ 1.5×", 1.5, "×")
 
     def nearest():
-        bare = run.seconds("nearest_colours", "BareDeltaE2000")
         per = run.counter("nearest_colours", "ProposeNearest/10000", "ns_per_candidate") * 1e-9
-        table.add("ProposeNearestColours, per candidate", duration(per), f"one DeltaE2000 {duration(bare)}",
-                  per / bare, "≤ 1.2×", 1.2, "×")
-        table.add("ProposeNearestColours, 10,000 candidates",
-                  duration(run.seconds("nearest_colours", "ProposeNearest/10000")), "", 
-                  run.seconds("nearest_colours", "ProposeNearest/10000"), "< 2 ms", 2e-3, "s")
+        ratio = run.counter("nearest_colours", "ProposeNearest/10000", "x_deltae")
+        table.add("ProposeNearestColours, per candidate", duration(per),
+                  f"one DeltaE2000 on the same colours {duration(per / ratio)}", ratio, "≤ 1.2×", 1.2, "×")
+        time = run.seconds("nearest_colours", "ProposeNearest/10000")
+        table.add("ProposeNearestColours, 10,000 candidates", duration(time), "", time, "< 2 ms", 2e-3, "s")
 
     def tinting():
-        bare = run.seconds("nearest_colours", "BareDeltaE2000")
         per = run.counter("nearest_colours", "NearestTintingColour/1000", "ns_per_candidate") * 1e-9
-        table.add("FindNearestAuxiliaryColour, per candidate", duration(per), f"one DeltaE2000 {duration(bare)}",
-                  per / bare, "≤ 1.2×", 1.2, "×")
+        ratio = run.counter("nearest_colours", "NearestTintingColour/1000", "x_deltae")
+        table.add("FindNearestAuxiliaryColour, per candidate", duration(per),
+                  f"one DeltaE2000 on the same colours {duration(per / ratio)}", ratio, "≤ 1.2×", 1.2, "×")
+
+    def colour_math():
+        table.info("  DeltaE2000 alone (colour_math)", duration(run.seconds("colour_math", "DeltaE2000Call")))
+        table.info("  sRGB to Lab (colour_math)", duration(run.seconds("colour_math", "SrgbToLabChain")))
 
     def chip_grid():
         sides = (4, 16, 128)
@@ -154,8 +157,8 @@ def main(folder):
     def export():
         ours = run.seconds("export_textures", "BM_ExportFiveTextures")
         stb = run.seconds("export_textures", "BM_StbDecodeAndWriteFive")
-        table.add("export of five 2048² textures", duration(ours), f"stb alone {duration(stb)}", ours / stb,
-                  "≤ 1.5×", 1.5, "×")
+        table.add("export of five 2048² textures", duration(ours), f"stb alone {duration(stb)}",
+                  run.counter("export_textures", "BM_ExportFiveTextures", "x_stb"), "≤ 1.5×", 1.5, "×")
 
     def startup(name, label):
         def compute():
@@ -165,10 +168,6 @@ def main(folder):
                       f"{run.counter('startup', name, 'peak_MB'):.0f} MB", "",
                       run.counter("startup", name, "peak_MB"), "< 300 MB", 300, "MB")
         return compute
-
-    def colour_math():
-        table.info("  DeltaE2000 alone (colour_math)", duration(run.seconds("colour_math", "DeltaE2000Call")))
-        table.info("  sRGB to Lab (colour_math)", duration(run.seconds("colour_math", "SrgbToLabChain")))
 
     figure(table, "catalogue load", catalogue_load)
     figure(table, "textured load", textured_load)
