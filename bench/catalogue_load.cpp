@@ -6,7 +6,6 @@
 // benchmark runs its work once before timing it: a process's first use of that much memory costs
 // several times the work itself, which the start-up benchmark measures.
 
-#include "catalogue/ImageFileTypes.h"
 #include "catalogue/TNPersistentData.h"
 #include "catalogue/Texture.h"
 #include "host/FileLocation.h"
@@ -15,7 +14,6 @@
 #include "tools/catgen/CatalogueGenerator.h"
 
 #include <benchmark/benchmark.h>
-#include <xercesc/util/PlatformUtils.hpp>
 
 #include <algorithm>
 #include <atomic>
@@ -232,13 +230,3 @@ void BM_ReadAndDecodeTextures(benchmark::State& state) {
 BENCHMARK(BM_ReadAndDecodeTextures)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    xercesc::XMLPlatformUtils::Initialize();
-    LookUpImageFileTypes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    xercesc::XMLPlatformUtils::Terminate();
-    return 0;
-}

@@ -11,7 +11,6 @@
 #include "tools/catgen/CatalogueGenerator.h"
 
 #include <benchmark/benchmark.h>
-#include <xercesc/util/PlatformUtils.hpp>
 
 #include <algorithm>
 #include <array>
@@ -156,12 +155,3 @@ BENCHMARK(NearestTintingColour)
     ->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    xercesc::XMLPlatformUtils::Initialize();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    xercesc::XMLPlatformUtils::Terminate();
-    return 0;
-}

@@ -19,7 +19,6 @@
 #include "widgets/ColorPickerItem.h"
 
 #include <benchmark/benchmark.h>
-#include <xercesc/util/PlatformUtils.hpp>
 
 #include <cstdint>
 #include <filesystem>
@@ -209,13 +208,3 @@ void BM_PickWhileDragging(benchmark::State& state) {
 BENCHMARK(BM_PickWhileDragging)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    xercesc::XMLPlatformUtils::Initialize();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    GetTNData().ReleaseCatalogue();
-    xercesc::XMLPlatformUtils::Terminate();
-    return 0;
-}
