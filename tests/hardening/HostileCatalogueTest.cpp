@@ -213,10 +213,10 @@ INSTANTIATE_TEST_SUITE_P(
                       },
                       host::NoError, 3, ExpectNoTextures},
         CatalogueCase{
-            "TextureOfOneTebibyte",
+            "TextureOfFourGibibytes",
             [](const TempFolder& folder) {
                 folder.Write("huge.bmp", std::string("BM"));
-                Stretch(folder, "huge.bmp", std::uintmax_t(1) << 40);
+                Stretch(folder, "huge.bmp", std::uintmax_t(4) << 30);
                 folder.Write(
                     "colours.xml",
                     CatalogueDocument(
