@@ -153,11 +153,17 @@ struct JpegTables {
     }
 };
 
+// Scans a progressive JPEG may have: common encoders write about ten. Every scan walks the whole
+// image, so that a small file of many scans would keep stb busy for minutes.
+constexpr int MaxProgressiveScans = 64;
+
 // stb keeps a JPEG's tables and samples in memory it does not clear: a scan that uses a table the
 // file never defined, or a colour component that no scan fills (in a progressive image: no first
-// scan of its DC coefficients), would bring in whatever that memory held. Such files are refused.
-// The markers are walked as stb walks them; what this walk cannot follow, stb would refuse too.
-bool ScansUseOnlyWhatIsDefined(const unsigned char* bytes, std::size_t length) {
+// scan of its DC coefficients), would bring in whatever that memory held. Such files are refused,
+// and so are files with more scans than they need (a sequential image fills each component in one
+// scan). The markers are walked as stb walks them; what this walk cannot follow, stb would refuse
+// too.
+bool ScansAreSound(const unsigned char* bytes, std::size_t length) {
     struct Component {
         unsigned id;
         unsigned quantisation;
@@ -166,6 +172,7 @@ bool ScansUseOnlyWhatIsDefined(const unsigned char* bytes, std::size_t length) {
     std::vector<Component> frame;
     JpegTables tables;
     bool progressive = false;
+    int scans = 0;
     std::size_t at = 2;
     while (at + 1 < length) {
         if (bytes[at] != 0xFF) {
@@ -205,7 +212,7 @@ bool ScansUseOnlyWhatIsDefined(const unsigned char* bytes, std::size_t length) {
             }
         } else if (marker == 0xDA) {
             const std::size_t count = segmentLength > 0 ? segment[0] : 0;
-            if (frame.empty() || segmentLength < 1 + count * 2 + 3) {
+            if (frame.empty() || segmentLength < 1 + count * 2 + 3 || ++scans > MaxProgressiveScans) {
                 return false;
             }
             const unsigned spectralStart = segment[1 + count * 2];
@@ -219,9 +226,9 @@ bool ScansUseOnlyWhatIsDefined(const unsigned char* bytes, std::size_t length) {
                 });
                 const unsigned dc = segment[2 + i * 2] >> 4;
                 const unsigned ac = segment[2 + i * 2] & 15u;
-                if (component == frame.end() || component->quantisation > 3 ||
-                    !tables.quantisation[component->quantisation] || dc > 3 || ac > 3 ||
-                    (usesDc && !tables.dc[dc]) || (usesAc && !tables.ac[ac])) {
+                if (component == frame.end() || (!progressive && component->filled) ||
+                    component->quantisation > 3 || !tables.quantisation[component->quantisation] || dc > 3 ||
+                    ac > 3 || (usesDc && !tables.dc[dc]) || (usesAc && !tables.ac[ac])) {
                     return false;
                 }
                 component->filled = component->filled || usesDc;
@@ -282,7 +289,7 @@ std::unique_ptr<Image> Image::Decode(const void* bytes, std::size_t length, std:
         return nullptr;
     }
     // What stb would misread is refused before stb reads anything: already the headers can harm it.
-    if (data[0] == 'B' ? !IsSoundBmp(data, length) : !ScansUseOnlyWhatIsDefined(data, length)) {
+    if (data[0] == 'B' ? !IsSoundBmp(data, length) : !ScansAreSound(data, length)) {
         return nullptr;
     }
     const int byteCount = static_cast<int>(length);

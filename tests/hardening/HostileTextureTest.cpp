@@ -79,6 +79,15 @@ Bytes JpegWithUndefinedHuffmanTable() {
     return jpeg;
 }
 
+// The JPEG with its scan written twice: every scan walks the whole image again.
+Bytes JpegRepeatingItsScan() {
+    Bytes jpeg = testsupport::MakeJpeg(16, 16, {30, 160, 90, 255, 0});
+    const auto scan = jpeg.begin() + std::ptrdiff_t(Segment(jpeg, 0xDA) - 4);
+    const Bytes copy(scan, jpeg.end() - 2);
+    jpeg.insert(jpeg.end() - 2, copy.begin(), copy.end());
+    return jpeg;
+}
+
 // An 8-bit BMP of 4 x 2 pixels with `entries` palette entries whose pixels hold `index`.
 Bytes PalettedBmp(int entries, std::uint8_t index, bool os2) {
     const std::size_t header = os2 ? 12 : 40;
@@ -159,6 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Read as it stands, the table would overrun stb's array of code sizes.
         TextureCase{"JpegWithAHuffmanTableOfTooManyCodes",
                     [] { return Regression("jpeg-huffman-table-of-too-many-codes.jpg"); }},
+        TextureCase{"JpegRepeatingItsScan", JpegRepeatingItsScan},
         TextureCase{"JpegWithAComponentNoScanFills",
                     [] { return Regression("jpeg-component-without-scan.jpg"); }},
         TextureCase{"BmpWithItsPixelsPastTheEnd",
