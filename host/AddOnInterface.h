@@ -3,8 +3,10 @@
 // The host application's add-on interface: the records and function types exchanged between the
 // host and an add-on library. Layouts are the host's, little-endian, 64-bit.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace host::addon {
 
@@ -74,5 +76,30 @@ using SubscribeNotificationsFn = HostResult (*)(void* hostContext, std::uint32_t
 // The add-on library's two exports.
 using GetExportedFuncAddrsFn = void (*)(void* entryRecord);
 using SetImportedFuncAddrsFn = HostResult (*)(const void* serviceTable);
+
+// The services a host offers add-ons of this level, and the table that carries them; a null
+// service leaves its slot empty.
+struct HostServiceSet {
+    RegisterMenuFn registerMenu = nullptr;
+    InstallMenuHandlerFn installMenuHandler = nullptr;
+    AddLibraryFolderFn addLibraryFolder = nullptr;
+    CreateAttributeFn createAttribute = nullptr;
+    SubscribeNotificationsFn subscribeNotifications = nullptr;
+};
+
+using ServiceTable = std::array<std::byte, ServiceTableSize>;
+
+inline ServiceTable BuildServiceTable(const HostServiceSet& services) {
+    ServiceTable table{};
+    const auto put = [&table](std::size_t slot, auto service) {
+        std::memcpy(table.data() + slot, &service, sizeof service);
+    };
+    put(RegisterMenuSlot, services.registerMenu);
+    put(InstallMenuHandlerSlot, services.installMenuHandler);
+    put(AddLibraryFolderSlot, services.addLibraryFolder);
+    put(CreateAttributeSlot, services.createAttribute);
+    put(SubscribeNotificationsSlot, services.subscribeNotifications);
+    return table;
+}
 
 } // namespace host::addon

@@ -85,4 +85,4 @@ private:
 };
 
 // The 2752-byte service table with the five services this host offers; every other slot is empty.
-std::array<std::byte, host::addon::ServiceTableSize> MakeServiceTable();
+host::addon::ServiceTable MakeServiceTable();

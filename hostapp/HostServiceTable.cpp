@@ -2,8 +2,6 @@
 
 #include "hostapp/AddOnHost.h"
 
-#include <cstring>
-
 using namespace host::addon;
 
 namespace {
@@ -34,19 +32,9 @@ HostResult SubscribeNotificationsService(void* context, std::uint32_t mask, Noti
     return host != nullptr ? host->SubscribeNotifications(context, mask, handler) : HostErrBadContext;
 }
 
-template <typename Fn>
-void PutService(std::array<std::byte, ServiceTableSize>& table, std::size_t offset, Fn service) {
-    std::memcpy(table.data() + offset, &service, sizeof service);
-}
-
 } // namespace
 
-std::array<std::byte, ServiceTableSize> MakeServiceTable() {
-    std::array<std::byte, ServiceTableSize> table{};
-    PutService<RegisterMenuFn>(table, RegisterMenuSlot, RegisterMenuService);
-    PutService<InstallMenuHandlerFn>(table, InstallMenuHandlerSlot, InstallMenuHandlerService);
-    PutService<AddLibraryFolderFn>(table, AddLibraryFolderSlot, AddLibraryFolderService);
-    PutService<CreateAttributeFn>(table, CreateAttributeSlot, CreateAttributeService);
-    PutService<SubscribeNotificationsFn>(table, SubscribeNotificationsSlot, SubscribeNotificationsService);
-    return table;
+ServiceTable MakeServiceTable() {
+    return BuildServiceTable({RegisterMenuService, InstallMenuHandlerService, AddLibraryFolderService,
+                              CreateAttributeService, SubscribeNotificationsService});
 }

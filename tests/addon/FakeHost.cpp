@@ -2,8 +2,6 @@
 
 #include "host/FileLocation.h"
 
-#include <cstring>
-
 using namespace host::addon;
 
 namespace {
@@ -45,10 +43,6 @@ HostResult SubscribeService(void* context, std::uint32_t mask, NotificationHandl
     return current->answers.subscribe;
 }
 
-template <typename Fn> void Put(std::array<std::byte, ServiceTableSize>& table, std::size_t offset, Fn fn) {
-    std::memcpy(table.data() + offset, &fn, sizeof fn);
-}
-
 } // namespace
 
 FakeHost::FakeHost() {
@@ -59,12 +53,7 @@ FakeHost::~FakeHost() {
     current = nullptr;
 }
 
-std::array<std::byte, ServiceTableSize> FakeHost::Table() const {
-    std::array<std::byte, ServiceTableSize> table{};
-    Put<RegisterMenuFn>(table, RegisterMenuSlot, RegisterMenuService);
-    Put<InstallMenuHandlerFn>(table, InstallMenuHandlerSlot, InstallMenuHandlerService);
-    Put<AddLibraryFolderFn>(table, AddLibraryFolderSlot, AddLibraryFolderService);
-    Put<CreateAttributeFn>(table, CreateAttributeSlot, CreateAttributeService);
-    Put<SubscribeNotificationsFn>(table, SubscribeNotificationsSlot, SubscribeService);
-    return table;
+ServiceTable FakeHost::Table() const {
+    return BuildServiceTable({RegisterMenuService, InstallMenuHandlerService, AddLibraryFolderService,
+                              CreateAttributeService, SubscribeService});
 }

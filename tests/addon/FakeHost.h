@@ -37,6 +37,6 @@ struct FakeHost {
     FakeHost& operator=(const FakeHost&) = delete;
 
     // The table with the five services, or with every slot empty.
-    std::array<std::byte, host::addon::ServiceTableSize> Table() const;
-    static std::array<std::byte, host::addon::ServiceTableSize> EmptyTable() { return {}; }
+    host::addon::ServiceTable Table() const;
+    static host::addon::ServiceTable EmptyTable() { return {}; }
 };

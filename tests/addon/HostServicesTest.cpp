@@ -69,11 +69,13 @@ protected:
 
     void InstallFullTable() {
         std::vector<std::byte> table(ServiceTableSize);
-        PutSlot(table, RegisterMenuSlot, &RecordRegisterMenu);
-        PutSlot(table, InstallMenuHandlerSlot, &RecordInstallMenuHandler);
-        PutSlot(table, AddLibraryFolderSlot, &RecordAddLibraryFolder);
-        PutSlot(table, CreateAttributeSlot, &RecordCreateAttribute);
-        PutSlot(table, SubscribeNotificationsSlot, &RecordSubscribe);
+        // The slots at their byte offsets in the host's table, written out rather than taken from the
+        // constants.
+        PutSlot(table, 48, &RecordRegisterMenu);
+        PutSlot(table, 184, &RecordInstallMenuHandler);
+        PutSlot(table, 464, &RecordAddLibraryFolder);
+        PutSlot(table, 640, &RecordCreateAttribute);
+        PutSlot(table, 1680, &RecordSubscribe);
         AdoptHostServiceTable(table.data());
     }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-struct Spec {
+struct ColourSetup {
     const char* mode;
     const char* surface;
     const char* name;
@@ -18,7 +18,7 @@ struct Spec {
     bool mixed = false;
 };
 
-std::unique_ptr<ColorEntity> Make(const Spec& s) {
+std::unique_ptr<ColorEntity> Make(const ColourSetup& s) {
     const std::int16_t red = s.hasColour ? 10 : -1;
     return std::make_unique<ColorEntity>(s.mode, s.surface, s.name, "", s.structure, "", red, 20, 30,
                                          host::FileLocation(), false, "", -1, -1, -1, s.mixingBase, s.mixed);
@@ -35,10 +35,10 @@ std::vector<std::string> Values(const host::StringSet& set) {
 // A catalogue built as the parser builds one: colours in order, each mode added after its colour.
 class Catalogue : public ::testing::Test {
 protected:
-    ColorEntity* Add(const Spec& spec) {
-        catalogue.AddColour(Make(spec));
-        if (!spec.mixed) {
-            catalogue.modes.Add(spec.mode);
+    ColorEntity* Add(const ColourSetup& setup) {
+        catalogue.AddColour(Make(setup));
+        if (!setup.mixed) {
+            catalogue.modes.Add(setup.mode);
         }
         return catalogue.colours.back().get();
     }
