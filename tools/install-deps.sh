@@ -5,7 +5,7 @@ packages=(build-essential cmake pkg-config git
           libxerces-c-dev libstb-dev libgtk-3-dev libcairo2-dev libpango1.0-dev
           fonts-dejavu-core xvfb xauth
           libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev python3)
+          clang libclang-rt-14-dev python3 locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

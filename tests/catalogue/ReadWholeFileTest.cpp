@@ -4,10 +4,10 @@
 #include "host/FileLocation.h"
 #include "host/FileTypes.h"
 
+#include "support/ChildProcess.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -45,15 +45,16 @@ TEST(ReadWholeFile, FailuresLeaveNoBytesAndSayWhy) {
 }
 
 TEST(ReadWholeFile, AFileThatCannotBeOpenedIsTheAddOnsOwnFailure) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "the superuser opens any file";
-    }
     TempFolder folder;
     const auto path = folder.Write("locked", "secret");
     std::filesystem::permissions(path, std::filesystem::perms::none);
-    std::vector<std::uint8_t> bytes;
-    EXPECT_EQ(ReadWholeFile(folder.GetLocation("locked"), bytes), TNErrCannotRead);
-    EXPECT_TRUE(bytes.empty());
+    const auto inChild = [&] {
+        ASSERT_TRUE(testsupport::EnforceFilePermissions());
+        std::vector<std::uint8_t> bytes;
+        EXPECT_EQ(ReadWholeFile(folder.GetLocation("locked"), bytes), TNErrCannotRead);
+        EXPECT_TRUE(bytes.empty());
+    };
+    EXPECT_TRUE(testsupport::PassesInChildProcess(inChild));
 }
 
 TEST(ImageFileTypes, AreTheFileLibrarysTypes) {

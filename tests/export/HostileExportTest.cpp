@@ -13,16 +13,12 @@
 #include "catalogue/ColorEntity.h"
 #include "catalogue/TNData.h"
 #include "loading/ModuleLocation.h"
+#include "support/ChildProcess.h"
 #include "support/ImageFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <csignal>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -119,23 +115,25 @@ struct FolderCase {
 class BrokenTextureFolder : public HostileExport, public ::testing::WithParamInterface<FolderCase> {};
 
 TEST_P(BrokenTextureFolder, GetsNothingWrittenAndTheExportGoesOn) {
-    if (std::string(GetParam().what) == "ReadOnly" && ::geteuid() == 0) {
-        GTEST_SKIP() << "the superuser writes into any folder";
-    }
     fs::remove(TextureFolder());
     GetParam().make(TextureFolder());
     const Files before = Everything();
     Choose(0, "Hóvirág");
     Choose(1, "Nárcisz");
-    ::testing::internal::CaptureStdout();
-    EXPECT_TRUE(ExportChosenColours(store));
-    const std::string warnings = ::testing::internal::GetCapturedStdout();
+    // The export runs without the superuser's right to write into a read-only folder.
+    const auto inChild = [&] {
+        ASSERT_TRUE(testsupport::EnforceFilePermissions());
+        ::testing::internal::CaptureStdout();
+        EXPECT_TRUE(ExportChosenColours(store));
+        const std::string warnings = ::testing::internal::GetCapturedStdout();
+        EXPECT_NE(warnings.find("BMP warning"), std::string::npos);
+        ASSERT_EQ(host.materials.size(), 2u);
+        EXPECT_EQ(host.materials[0].locationPath, (TextureFolder() / "tex.bmp Hóvirág.bmp").string());
+        EXPECT_FALSE(host.materials[0].locationExisted);
+        EXPECT_EQ(host.alerts.size(), 1u);
+    };
+    EXPECT_TRUE(testsupport::PassesInChildProcess(inChild));
     EXPECT_EQ(Everything(), before);
-    EXPECT_NE(warnings.find("BMP warning"), std::string::npos);
-    ASSERT_EQ(host.materials.size(), 2u);
-    EXPECT_EQ(host.materials[0].locationPath, (TextureFolder() / "tex.bmp Hóvirág.bmp").string());
-    EXPECT_FALSE(host.materials[0].locationExisted);
-    EXPECT_EQ(host.alerts.size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -157,20 +155,13 @@ TEST_F(HostileExport, ADiskThatFillsLeavesTheOldFileWholeAndNothingElse) {
     Choose(0, "Hóvirág");
     Choose(1, "Nárcisz");
     const Files before = Everything();
-    std::fflush(stdout);
-    const pid_t child = ::fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit small{4096, 4096};
-        const bool limited = ::setrlimit(RLIMIT_FSIZE, &small) == 0;
-        const bool textured = limited && ExportChosenColours(store);
-        ::_exit(textured && host.materials.size() == 2 && host.alerts.size() == 1 ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the export did not run through";
+    const auto inChild = [&] {
+        ASSERT_TRUE(testsupport::LimitFileSize(4096));
+        EXPECT_TRUE(ExportChosenColours(store));
+        EXPECT_EQ(host.materials.size(), 2u);
+        EXPECT_EQ(host.alerts.size(), 1u);
+    };
+    EXPECT_TRUE(testsupport::PassesInChildProcess(inChild)) << "the export did not run through";
     EXPECT_EQ(Everything(), before);
     std::ifstream in(old);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old contents");
