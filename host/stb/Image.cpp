@@ -153,6 +153,35 @@ struct JpegTables {
     }
 };
 
+// A colour component of a JPEG frame, as the scans fill it.
+struct JpegComponent {
+    unsigned id;
+    unsigned quantisation;
+    unsigned horizontal; // sampling factors
+    unsigned vertical;
+    bool filled = false;
+};
+
+// Every 8 x 8 block of every component takes at least one bit of the scans (its DC coefficient's
+// code). A file with fewer bits than blocks is mostly missing, and stb would make up the rest: a
+// file of a few hundred bytes declaring tens of megapixels kept it busy for seconds.
+bool HoldsEveryBlock(const std::vector<JpegComponent>& frame, std::uint64_t width, std::uint64_t height,
+                     std::uint64_t scanBytes) {
+    unsigned maxHorizontal = 1;
+    unsigned maxVertical = 1;
+    for (const JpegComponent& c : frame) {
+        maxHorizontal = std::max(maxHorizontal, c.horizontal);
+        maxVertical = std::max(maxVertical, c.vertical);
+    }
+    std::uint64_t blocks = 0;
+    for (const JpegComponent& c : frame) {
+        const std::uint64_t columns = (width * c.horizontal / maxHorizontal + 7) / 8;
+        const std::uint64_t rows = (height * c.vertical / maxVertical + 7) / 8;
+        blocks += columns * rows;
+    }
+    return blocks <= scanBytes * 8;
+}
+
 // Scans a progressive JPEG may have: common encoders write about ten. Every scan walks the whole
 // image, so that a small file of many scans would keep stb busy for minutes.
 constexpr int MaxProgressiveScans = 64;
@@ -164,15 +193,13 @@ constexpr int MaxProgressiveScans = 64;
 // scan). The markers are walked as stb walks them; what this walk cannot follow, stb would refuse
 // too.
 bool ScansAreSound(const unsigned char* bytes, std::size_t length) {
-    struct Component {
-        unsigned id;
-        unsigned quantisation;
-        bool filled = false;
-    };
-    std::vector<Component> frame;
+    std::vector<JpegComponent> frame;
     JpegTables tables;
     bool progressive = false;
     int scans = 0;
+    std::uint64_t width = 0;
+    std::uint64_t height = 0;
+    std::uint64_t scanBytes = 0;
     std::size_t at = 2;
     while (at + 1 < length) {
         if (bytes[at] != 0xFF) {
@@ -207,8 +234,12 @@ bool ScansAreSound(const unsigned char* bytes, std::size_t length) {
                 return false;
             }
             progressive = marker == 0xC2;
+            height = std::uint64_t(segment[1]) << 8 | segment[2];
+            width = std::uint64_t(segment[3]) << 8 | segment[4];
             for (std::size_t i = 0; i < segment[5]; ++i) {
-                frame.push_back({segment[6 + i * 3], segment[8 + i * 3] & 15u});
+                const unsigned sampling = segment[7 + i * 3];
+                frame.push_back(
+                    {segment[6 + i * 3], segment[8 + i * 3] & 15u, sampling >> 4, sampling & 15u});
             }
         } else if (marker == 0xDA) {
             const std::size_t count = segmentLength > 0 ? segment[0] : 0;
@@ -221,7 +252,7 @@ bool ScansAreSound(const unsigned char* bytes, std::size_t length) {
             const bool usesAc = !progressive || spectralStart > 0;
             for (std::size_t i = 0; i < count; ++i) {
                 // A scan's component is the frame's first of that id.
-                const auto component = std::find_if(frame.begin(), frame.end(), [&](const Component& c) {
+                const auto component = std::find_if(frame.begin(), frame.end(), [&](const JpegComponent& c) {
                     return c.id == segment[1 + i * 2];
                 });
                 const unsigned dc = segment[2 + i * 2] >> 4;
@@ -234,14 +265,17 @@ bool ScansAreSound(const unsigned char* bytes, std::size_t length) {
                 component->filled = component->filled || usesDc;
             }
             // The entropy-coded data runs to the next marker other than a restart.
+            const std::size_t dataStart = at;
             while (at + 1 < length && !(bytes[at] == 0xFF && bytes[at + 1] != 0 &&
                                         (bytes[at + 1] < 0xD0 || bytes[at + 1] > 0xD7))) {
                 ++at;
             }
+            scanBytes += at - dataStart;
         }
     }
     return !frame.empty() &&
-           std::all_of(frame.begin(), frame.end(), [](const Component& c) { return c.filled; });
+           std::all_of(frame.begin(), frame.end(), [](const JpegComponent& c) { return c.filled; }) &&
+           HoldsEveryBlock(frame, width, height, scanBytes);
 }
 
 bool FitsLimits(int width, int height) {
@@ -254,24 +288,21 @@ std::uint8_t Premultiply(std::uint8_t channel, std::uint8_t alpha) {
 }
 
 // stb gives red, green, blue, alpha; the drawing library keeps blue, green, red, alpha, premultiplied.
-std::vector<std::uint8_t> ToDrawingPixels(const unsigned char* rgba, std::size_t pixelCount) {
-    std::vector<std::uint8_t> pixels(pixelCount * 4);
-    for (std::size_t i = 0; i < pixelCount; ++i) {
-        const unsigned char* in = rgba + i * 4;
-        std::uint8_t* out = pixels.data() + i * 4;
-        const std::uint8_t alpha = in[3];
+// Converted where stb put them, then copied once.
+std::vector<std::uint8_t> ToDrawingPixels(unsigned char* rgba, std::size_t pixelCount) {
+    for (unsigned char* pixel = rgba; pixel != rgba + pixelCount * 4; pixel += 4) {
+        const std::uint8_t alpha = pixel[3];
+        const std::uint8_t red = pixel[0];
         if (alpha == 255) {
-            out[0] = in[2];
-            out[1] = in[1];
-            out[2] = in[0];
+            pixel[0] = pixel[2];
+            pixel[2] = red;
         } else {
-            out[0] = Premultiply(in[2], alpha);
-            out[1] = Premultiply(in[1], alpha);
-            out[2] = Premultiply(in[0], alpha);
+            pixel[0] = Premultiply(pixel[2], alpha);
+            pixel[1] = Premultiply(pixel[1], alpha);
+            pixel[2] = Premultiply(red, alpha);
         }
-        out[3] = alpha;
     }
-    return pixels;
+    return std::vector<std::uint8_t>(rgba, rgba + pixelCount * 4);
 }
 
 } // namespace

@@ -169,6 +169,14 @@ INSTANTIATE_TEST_SUITE_P(
         TextureCase{"JpegWithAHuffmanTableOfTooManyCodes",
                     [] { return Regression("jpeg-huffman-table-of-too-many-codes.jpg"); }},
         TextureCase{"JpegRepeatingItsScan", JpegRepeatingItsScan},
+        // 3360 x 13021 pixels in 862 bytes: stb took seconds to make up the missing blocks.
+        TextureCase{"JpegOfFortyMegapixelsInEightHundredBytes",
+                    [] { return Regression("jpeg-megapixels-of-missing-data.jpg"); }},
+        TextureCase{"JpegOfOneFlatColourAt4096By4096",
+                    [] {
+                        return testsupport::MakeJpeg(2048, 2048, {90, 90, 90, 255, 0});
+                    },
+                    Size{2048, 2048}},
         TextureCase{"JpegWithAComponentNoScanFills",
                     [] { return Regression("jpeg-component-without-scan.jpg"); }},
         TextureCase{"BmpWithItsPixelsPastTheEnd",
