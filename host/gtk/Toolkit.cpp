@@ -56,6 +56,9 @@ bool InitToolkit() {
     ToolkitState& state = State();
     if (!state.tried) {
         state.tried = true;
+        // Everything is drawn with cairo; probing the display for OpenGL would only load the GL
+        // drivers, a tenth of a second at start-up. A value the user set is kept.
+        g_setenv("GDK_GL", "disable", FALSE);
         state.running = gtk_init_check(nullptr, nullptr);
         if (state.running) {
             InstallDialogStyle();
