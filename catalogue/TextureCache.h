@@ -3,6 +3,8 @@
 #include "catalogue/Texture.h"
 #include "host/StringTable.h"
 
+#include <vector>
+
 namespace host {
 class FileLocation;
 }
@@ -11,6 +13,10 @@ class FileLocation;
 // read and one decoded image. A file that could not be read is remembered as such.
 class TextureCache {
 public:
+    // Loads the files at `locations` that are not loaded yet, several at a time, so that the
+    // requests that follow find them.
+    void Preload(const std::vector<const host::FileLocation*>& locations);
+
     // The texture of the file at `location`, loaded on first request.
     const Texture& Get(const host::FileLocation& location);
 
