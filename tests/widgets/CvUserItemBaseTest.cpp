@@ -112,6 +112,7 @@ TEST_F(ItemBase, EachChangeOfTheHoveredElementRedrawsOnce) {
     dialog->Attach(tracker);
     dialog->EnableIdleEvents();
     Open();
+    counter.WaitForStillness();
     const struct {
         std::int16_t item;
         host::Point point;
