@@ -18,7 +18,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 cd "$demo"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+bash "$here/../tools/virtual-display.sh" \
   "$host" --script "$here/demo.script" --report "$demo/report.json" "$@" "$demo/addon/libtarnova.so"
 
 echo

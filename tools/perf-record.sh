@@ -17,7 +17,7 @@ rm -rf "$results"
 mkdir -p "$results"
 # GTK's accessibility bridge is no part of what is measured.
 export NO_AT_BRIDGE=1
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+bash "$root/tools/virtual-display.sh" bash -c '
   results=$1; dir=$2; shift 2
   for b in "$@"; do
     echo "running bench_$b" >&2

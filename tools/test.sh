@@ -9,4 +9,4 @@ bash "$root/tools/build.sh" "$dir" "$@"
 cd "$dir"
 # GTK's accessibility bridge keeps process-long allocations the leak checker would report.
 export NO_AT_BRIDGE=1
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)"
+bash "$root/tools/virtual-display.sh" ctest --output-on-failure -j"$(nproc)"

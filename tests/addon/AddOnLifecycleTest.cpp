@@ -15,6 +15,7 @@
 #include "support/ImageFiles.h"
 #include "support/MemoryUse.h"
 #include "support/TempFolder.h"
+#include "support/Display.h"
 
 #include <gtest/gtest.h>
 
@@ -31,9 +32,7 @@ constexpr int WarmCycle = 10;
 class AddOnLifecycle : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!host::InitToolkit()) {
-            GTEST_SKIP() << "no display";
-        }
+        TN_START_TOOLKIT();
         folder.Write("tex.jpg", testsupport::MakeJpeg(32, 32, {160, 120, 80, 255, 0}));
         folder.Write("colours.xml",
                      testsupport::CatalogueDocument(

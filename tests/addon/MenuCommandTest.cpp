@@ -9,6 +9,7 @@
 #include "host/Toolkit.h"
 #include "support/CatalogueXml.h"
 #include "support/TempFolder.h"
+#include "support/Display.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,7 @@ namespace {
 class MenuCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!host::InitToolkit()) {
-            GTEST_SKIP() << "no display";
-        }
+        TN_START_TOOLKIT();
         folder.Write("colours.xml", testsupport::CatalogueDocument(
                                         {testsupport::CatalogueColour("Beltér", "Fal", "Festék", "matt"),
                                          testsupport::CatalogueColour("Homlokzat", "Kő", "Bevonat", "")}));

@@ -11,6 +11,7 @@
 #include "support/StoreLoading.h"
 #include "support/TempFolder.h"
 #include "widgets/AddOnResourceModule.h"
+#include "support/Display.h"
 
 #include <gtest/gtest.h>
 
@@ -75,9 +76,7 @@ inline std::string DialogCatalogue(const std::string& webLink) {
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!host::InitToolkit()) {
-            GTEST_SKIP() << "no display for the dialog toolkit";
-        }
+        TN_START_TOOLKIT();
         if (addOnResourceModule == host::NoResourceModule) {
             addOnResourceModule = host::RegisterResourceModule("/proc/self/exe");
         }

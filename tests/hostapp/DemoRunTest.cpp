@@ -2,15 +2,14 @@
 
 #include "HostRun.h"
 #include "TestCatalogue.h"
+#include "support/Display.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(DemoRunTest, WalksThroughTheChooserAndHandsTheHostFiveMaterials) {
-    if (!HasDisplay()) {
-        GTEST_SKIP() << "no display";
-    }
+    TN_REQUIRE_DISPLAY();
     const AddOnFolder addOn(AddOnFolder::SampleCatalogue{});
     const testsupport::TempFolder work;
     const HostRun run =

@@ -3,6 +3,7 @@
 
 #include "HostRun.h"
 #include "TestCatalogue.h"
+#include "support/Display.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +27,7 @@ void PrintTo(const ExportCase& c, std::ostream* out) {
 class ExportRunTest : public ::testing::TestWithParam<ExportCase> {};
 
 TEST_P(ExportRunTest, TextureFolderGoesToTheHostOnlyAfterAnAcceptedExportWithTextures) {
-    if (!HasDisplay()) {
-        GTEST_SKIP() << "no display";
-    }
+    TN_REQUIRE_DISPLAY();
     const ExportCase& c = GetParam();
     const AddOnFolder addOn("");
     addOn.GetFolder().Write("colours.xml", SmallCatalogue(addOn.GetFolder()));
@@ -76,9 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ExportCase>& info) { return info.param.what; });
 
 TEST(ReopenRunTest, ReopenedDialogShowsTheSameSelectionListAndView) {
-    if (!HasDisplay()) {
-        GTEST_SKIP() << "no display";
-    }
+    TN_REQUIRE_DISPLAY();
     const AddOnFolder addOn("");
     addOn.GetFolder().Write("colours.xml", SmallCatalogue(addOn.GetFolder()));
     const testsupport::TempFolder work;

@@ -46,11 +46,6 @@ JsonValue HostRun::ReadJson(const std::string& name) const {
     return value.value_or(JsonValue{});
 }
 
-bool HasDisplay() {
-    const char* display = std::getenv("DISPLAY");
-    return display != nullptr && *display != '\0';
-}
-
 HostRun RunHost(const AddOnFolder& addOn, const std::string& script, const testsupport::TempFolder& work) {
     HostRun run;
     run.workFolder = work.GetPath();

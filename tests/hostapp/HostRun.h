@@ -41,8 +41,5 @@ struct HostRun {
 // `work`. The host gets a minute at most.
 HostRun RunHost(const AddOnFolder& addOn, const std::string& script, const testsupport::TempFolder& work);
 
-// Whether the dialogs can be shown.
-bool HasDisplay();
-
 // The whole file as text; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);

@@ -2,6 +2,7 @@
 
 #include "HostRun.h"
 #include "TestCatalogue.h"
+#include "support/Display.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +23,7 @@ void PrintTo(const CatalogueCase& c, std::ostream* out) {
 class BrokenCatalogueTest : public ::testing::TestWithParam<CatalogueCase> {};
 
 TEST_P(BrokenCatalogueTest, InitialisationSucceedsAndTheDialogOpensEmpty) {
-    if (!HasDisplay()) {
-        GTEST_SKIP() << "no display";
-    }
+    TN_REQUIRE_DISPLAY();
     const CatalogueCase& c = GetParam();
     const AddOnFolder addOn("");
     if (c.catalogue != nullptr) {
@@ -83,7 +82,7 @@ class ScriptFailureTest : public ::testing::TestWithParam<ScriptCase> {};
 
 TEST_P(ScriptFailureTest, StopsAtTheLineWithAMessageAndShutsDownCleanly) {
     const ScriptCase& c = GetParam();
-    if (c.started && !HasDisplay()) {
+    if (c.started && !testsupport::DisplayGiven()) {
         GTEST_SKIP() << "no display";
     }
     const AddOnFolder addOn("");
@@ -152,7 +151,7 @@ class ShutdownRunTest : public ::testing::TestWithParam<ShutdownCase> {};
 
 TEST_P(ShutdownRunTest, UnloadingWithoutReleaseIsReportedOnce) {
     const ShutdownCase& c = GetParam();
-    if (std::string(c.script).find("menu") != std::string::npos && !HasDisplay()) {
+    if (std::string(c.script).find("menu") != std::string::npos && !testsupport::DisplayGiven()) {
         GTEST_SKIP() << "no display";
     }
     const AddOnFolder addOn("");

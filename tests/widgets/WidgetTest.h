@@ -24,6 +24,7 @@
 #include "support/StoreLoading.h"
 #include "support/TempFolder.h"
 #include "widgets/CvUserItemBase.h"
+#include "support/Display.h"
 
 namespace widgettest {
 
@@ -129,9 +130,7 @@ public:
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!host::InitToolkit()) {
-            GTEST_SKIP() << "no display for the dialog toolkit";
-        }
+        TN_START_TOOLKIT();
         SetUpPaletteAndFont();
         dialog = std::make_unique<host::ModalDialog>(EmptyTemplate());
         driver = std::make_unique<host::DialogDriver>(*dialog);

@@ -11,6 +11,7 @@
 #include "host/PanelObserver.h"
 #include "host/Toolkit.h"
 #include "host/UserItem.h"
+#include "support/Display.h"
 
 namespace toolkit_test {
 
@@ -52,9 +53,7 @@ inline host::DialogTemplate SampleTemplate() {
 class ToolkitTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!host::InitToolkit()) {
-            GTEST_SKIP() << "no display for the dialog toolkit";
-        }
+        TN_START_TOOLKIT();
     }
 };
 
