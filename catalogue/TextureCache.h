@@ -3,7 +3,7 @@
 #include "catalogue/Texture.h"
 #include "host/StringTable.h"
 
-#include <vector>
+class ColorEntity;
 
 namespace host {
 class FileLocation;
@@ -13,12 +13,12 @@ class FileLocation;
 // read and one decoded image. A file that could not be read is remembered as such.
 class TextureCache {
 public:
-    // Loads the files at `locations` that are not loaded yet, several at a time, so that the
-    // requests that follow find them.
-    void Preload(const std::vector<const host::FileLocation*>& locations);
-
     // The texture of the file at `location`, loaded on first request.
     const Texture& Get(const host::FileLocation& location);
+
+    // A cache that already holds `colour`'s texture: records built through it that name the same
+    // file share the colour's read and decoded image instead of reading the file again.
+    static TextureCache Holding(const ColorEntity& colour);
 
 private:
     host::StringTable<Texture> textures;

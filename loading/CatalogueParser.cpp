@@ -114,12 +114,6 @@ private:
 // once), auxiliary colours, then settings.
 void BuildCatalogue(CatalogueContent& content, TNPersistentData& catalogue, GroupCounter& groups) {
     TextureCache textures;
-    std::vector<const host::FileLocation*> textureFiles;
-    textureFiles.reserve(content.colours.size());
-    for (const CatalogueContent::Colour& c : content.colours) {
-        textureFiles.push_back(&c.texture);
-    }
-    textures.Preload(textureFiles);
     for (CatalogueContent::Colour& c : content.colours) {
         auto colour = std::make_unique<ColorEntity>(
             std::move(c.mode), std::move(c.surface), std::move(c.name), std::move(c.description),

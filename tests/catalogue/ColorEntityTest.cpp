@@ -128,34 +128,6 @@ TEST_F(Textures, RecordsNamingOneFileThroughACacheShareItsBytesAndImage) {
     EXPECT_EQ(second->textureImage->GetWidth(), 8);
 }
 
-TEST_F(Textures, APreloadedCacheAnswersFromWhatItLoadedOnceForEachFile) {
-    std::vector<host::FileLocation> locations;
-    for (int i = 0; i < 24; ++i) {
-        const std::string name = "t" + std::to_string(i % 12) + ".jpg";
-        folder.Write(name, testsupport::MakeJpeg(8 + i % 12, 8, {std::uint8_t(i * 10), 2, 3}));
-        locations.push_back(folder.GetLocation(name));
-    }
-    locations.push_back(folder.GetLocation("missing.jpg"));
-    std::vector<const host::FileLocation*> requests;
-    for (const host::FileLocation& location : locations) {
-        requests.push_back(&location);
-    }
-    TextureCache cache;
-    cache.Preload(requests);
-    // Everything now comes from the cache: the files are gone, and a late one stays missing.
-    for (int i = 0; i < 12; ++i) {
-        std::filesystem::remove(folder.GetPath() / ("t" + std::to_string(i) + ".jpg"));
-    }
-    folder.Write("missing.jpg", testsupport::MakeJpeg(8, 8, {1, 2, 3}));
-    for (int i = 0; i < 12; ++i) {
-        const Texture& texture = cache.Get(locations[i]);
-        ASSERT_NE(texture.image, nullptr) << i;
-        EXPECT_EQ(texture.image->GetWidth(), 8 + i);
-        EXPECT_EQ(cache.Get(locations[i + 12]).image, texture.image);
-    }
-    EXPECT_EQ(cache.Get(locations.back()).data, nullptr);
-}
-
 TEST_F(Textures, ACacheRemembersFilesThatCouldNotBeRead) {
     TextureCache cache;
     EXPECT_EQ(cache.Get(folder.GetLocation("late.jpg")).data, nullptr);
