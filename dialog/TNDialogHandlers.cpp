@@ -75,7 +75,7 @@ void TNDialog::ExportChosenColours() {
 }
 
 void TNDialog::OpenWebLink(const host::UniString& link) {
-    if (IsOpenableWebAddress(link.ToStdString())) {
-        host::ShellExecuteA(nullptr, "open", link.ToCString(), nullptr, nullptr, host::SW_SHOWNORMAL);
+    if (const auto address = WebAddressToOpen(link.ToStdString())) {
+        host::ShellExecuteA(nullptr, "open", address->c_str(), nullptr, nullptr, host::SW_SHOWNORMAL);
     }
 }

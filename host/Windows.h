@@ -28,16 +28,17 @@ std::uint32_t RegisterWindowMessageA(const char* name);
 // address (the buffer then holds an empty string).
 std::uint32_t GetModuleFileNameA(const void* instance, char* buffer, std::uint32_t size);
 
-// The shell's "open" of a web address. Answers a value above 32 when the address was handed to
-// the desktop's opener, otherwise a shell error code: 2 for an empty address or one that is no web
-// address, 31 for another verb or when the opener refuses. Owner, parameters, folder and show
-// command are accepted and not used.
+// The shell's "open" of `file`, handed as it stands to the desktop's opener, as Windows opens
+// whatever it is given: callers decide what may be opened. Answers a value above 32 when the
+// opener took it, otherwise a shell error code: 2 for a null or empty file, 31 for another verb
+// or when the opener refuses. Owner, parameters, folder and show command are accepted and not
+// used.
 inline constexpr int SW_SHOWNORMAL = 1;
 std::intptr_t ShellExecuteA(void* owner, const char* verb, const char* file, const char* parameters,
                             const char* directory, int showCommand);
 
-// Replaces what "open" does with a web address: the handler receives the address (already
-// checked and completed, e.g. "http://www.tarnova.hu") and answers whether it opened it. An empty
+// Replaces what "open" does: the handler receives the file as given and answers whether it opened
+// it. An empty
 // handler restores the desktop's opener. Answers the handler installed before.
 using ShellOpenHandler = std::function<bool(std::string_view address)>;
 ShellOpenHandler SetShellOpenHandler(ShellOpenHandler handler);

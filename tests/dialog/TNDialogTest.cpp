@@ -232,6 +232,8 @@ protected:
 TEST_F(WebLink, OpensWebAddressesOnly) {
     EXPECT_EQ(Opened("https://www.tarnova.example/szinek"), (Names{"https://www.tarnova.example/szinek"}));
     Close();
+    EXPECT_EQ(Opened("www.tarnova.example"), (Names{"http://www.tarnova.example"}));
+    Close();
     EXPECT_TRUE(Opened("file:///etc/passwd").empty());
     Close();
     EXPECT_TRUE(Opened("/usr/bin/xterm").empty());

@@ -27,7 +27,7 @@ template <typename Value> Value ReadLittleEndian(const std::string& bytes, std::
 
 } // namespace
 
-std::string SmallCatalogue(const testsupport::TempFolder& folder) {
+std::string SmallCatalogue(const testsupport::TempFolder& folder, const std::string& webLink) {
     folder.Write("textures/plaster.jpg", testsupport::MakeJpeg(32, 24, host::Colour{200, 190, 170, 255, 0}));
     const auto paint = CatalogueColour("Homlokzat", "Vakolat", "Festék", "matt").Set("wheel", "true");
     const auto plaster =
@@ -42,7 +42,7 @@ std::string SmallCatalogue(const testsupport::TempFolder& folder) {
         {Named(paint, "Fehér", 250, 250, 250), Named(paint, "Szürke", 128, 128, 128),
          Named(paint, "Fekete", 10, 10, 10), Named(plaster, "Homok", 200, 180, 140),
          Named(plaster, "Barack", 240, 190, 160), stone},
-        {}, {testsupport::Setting("weblink", "www.tarnova.example")});
+        {}, {testsupport::Setting("weblink", webLink)});
 }
 
 std::optional<BmpInfo> ReadBmpInfo(const std::filesystem::path& path) {

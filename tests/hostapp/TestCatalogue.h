@@ -10,8 +10,9 @@
 // A small catalogue for host runs, with its texture written into `folder`. Mode "Homlokzat",
 // surface "Vakolat": product "Festék matt" with three plain wheel colours ("Fehér", "Szürke",
 // "Fekete") and product "Vakolat kapart" with two plaster colours washed over a texture; surface
-// "Kő": product "Kő bevonat" with one colour that is texture only. Web link "www.tarnova.example".
-std::string SmallCatalogue(const testsupport::TempFolder& folder);
+// "Kő": product "Kő bevonat" with one colour that is texture only.
+std::string SmallCatalogue(const testsupport::TempFolder& folder,
+                           const std::string& webLink = "www.tarnova.example");
 
 struct BmpInfo {
     int width = 0;

