@@ -3,6 +3,7 @@
 #include "catalogue/AuxiliaryColorEntity.h"
 #include "catalogue/ColourLab.h"
 #include "catalogue/ColourMath.h"
+#include "catalogue/TextureCache.h"
 
 namespace {
 TNData theStore;
@@ -163,10 +164,11 @@ void TNData::MixPickedColour(const RgbaColour& rgb) {
     const AuxiliaryColorEntity* aux = FindNearestAuxiliaryColour(rgb);
     if (aux != nullptr) {
         const RgbaColour& c = aux->colour;
+        TextureCache baseTexture = TextureCache::Holding(*base);
         mixedColour = std::make_unique<ColorEntity>(base->mode, base->surface, base->name, base->description,
                                                     base->structure, aux->colourName, c.red, c.green, c.blue,
                                                     base->texture, false, base->remarks, c.red, c.green,
-                                                    c.blue, base->auxiliaryColourTable, true);
+                                                    c.blue, base->auxiliaryColourTable, true, &baseTexture);
     }
     // Also without a tinting colour: observers must let go of the colour just deleted.
     eventSource.FirePickedColoursChanged();
@@ -198,10 +200,11 @@ void TNData::AdoptMixedColour() {
     }
     const ColorEntity& mixed = *mixedColour;
     const RgbaColour& c = mixed.colour;
+    TextureCache mixedTexture = TextureCache::Holding(mixed);
     auto adopted = std::make_unique<ColorEntity>(host::UniString(), mixed.surface, mixed.name,
                                                  mixed.description, mixed.structure, mixed.colourName, c.red,
                                                  c.green, c.blue, mixed.texture, false, mixed.remarks, c.red,
-                                                 c.green, c.blue, mixed.auxiliaryColourTable, true);
+                                                 c.green, c.blue, mixed.auxiliaryColourTable, true, &mixedTexture);
     ColorEntity* colour = adopted.get();
     catalogue->AddColour(std::move(adopted));
     SetCurrentColour(colour);

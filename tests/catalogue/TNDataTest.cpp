@@ -1,6 +1,7 @@
 #include "catalogue/TNData.h"
 #include "catalogue/AuxiliaryColorEntity.h"
 #include "support/CatalogueXml.h"
+#include "support/ImageFiles.h"
 #include "support/StoreEventLog.h"
 #include "support/StoreLoading.h"
 #include "support/TempFolder.h"
@@ -246,6 +247,25 @@ TEST_F(StoreTest, AdoptingTheMixedColourAddsAnUnlistedCopyAndMakesItCurrent) {
          store.GetCatalogue()->GetColours("Homlokzat", "Vakolat", "Kever C", true)) {
         EXPECT_NE(listed, adopted);
     }
+}
+
+TEST_F(StoreTest, MixedAndAdoptedColoursShareTheBasesTextureWithoutReadingItAgain) {
+    folder.Write("alap.jpg", testsupport::MakeJpeg(16, 8, {90, 90, 90}));
+    std::vector<XmlAttributes> colours = {
+        MixingBase(Colour("Homlokzat", "Vakolat", "Kever", "C", "Alap", 100, 100, 100)).Set("texture", "alap.jpg")};
+    ASSERT_EQ(testsupport::LoadStoreFrom(store, folder, testsupport::CatalogueDocument(colours, TintingTable())), 0);
+    std::filesystem::remove(folder.GetPath() / "alap.jpg");
+    const ColorEntity* base = Find("Alap");
+    ASSERT_NE(base->textureImage, nullptr);
+
+    store.MixPickedColour({0, 0, 255, 255, 0});
+    const ColorEntity* mixed = store.GetMixedColour();
+    ASSERT_NE(mixed, nullptr);
+    EXPECT_EQ(mixed->textureImage, base->textureImage);
+    EXPECT_EQ(mixed->textureData, base->textureData);
+    EXPECT_FALSE(mixed->blank);
+    store.AdoptMixedColour();
+    EXPECT_EQ(store.GetCurrentColour()->textureImage, base->textureImage);
 }
 
 TEST_F(StoreTest, ReleasingTheCatalogueForgetsItsColoursAndAllowsAFreshLoad) {
