@@ -2,9 +2,8 @@
 
 #include "host/File.h"
 #include "host/FileLocation.h"
+#include "host/Image.h"
 #include "host/MemoryHandle.h"
-
-#include <stb_image_write.h>
 
 #include <climits>
 #include <cstdio>
@@ -23,19 +22,6 @@ void Warn(const char* what, std::string_view path = {}) {
     const std::string where = path.empty() ? std::string() : ": " + std::string(path);
     std::printf("BMP warning: %s%s\n", what, where.c_str());
     std::fflush(stdout);
-}
-
-// Passes stb's chunks on to the file and remembers the first failure.
-struct Sink {
-    host::File& file;
-    bool failed = false;
-};
-
-void WriteChunk(void* context, void* data, int size) {
-    auto* sink = static_cast<Sink*>(context);
-    if (!sink->failed && sink->file.Write(data, std::size_t(size)) != host::NoError) {
-        sink->failed = true;
-    }
 }
 
 std::string PathOf(const host::FileLocation& location) {
@@ -107,11 +93,12 @@ bool BmpImage::WriteToFile(std::string_view path) const {
         Warn("cannot create a file beside", path);
         return false;
     }
-    Sink sink{file};
-    const bool encoded = stbi_write_bmp_to_func(&WriteChunk, &sink, width, height, 3, pixels.data()) != 0;
+    const bool encoded = host::EncodeBmp24(width, height, pixels.data(), [&](const void* bytes, std::size_t length) {
+        return file.Write(bytes, length) == host::NoError;
+    });
     const bool closed = file.Close() == host::NoError;
     std::error_code error;
-    if (encoded && !sink.failed && closed) {
+    if (encoded && closed) {
         std::filesystem::rename(PathOf(*partial), PathOf(target), error);
         if (!error) {
             return true;

@@ -12,7 +12,8 @@ struct BmpPixel {
     std::uint8_t alpha = 0;
 };
 
-// An uncompressed 24-bit BMP image built pixel by pixel and written to a file. Columns count from
+// An uncompressed 24-bit BMP image built pixel by pixel and written to a file, in the manner of
+// EasyBMP, which Debian does not package: the platform encodes the file, on stb_image_write. Columns count from
 // the left and rows from the top. Failures print a warning to standard output and leave the
 // image, and any file at the path, as they were.
 class BmpImage {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,5 +42,11 @@ private:
     int height;
     std::vector<std::uint8_t> pixels;
 };
+
+// Encodes `width` x `height` pixels of 3 bytes each (red, green, blue; rows top to bottom) as an
+// uncompressed 24-bit BMP and hands the file's bytes, in order, to `write`, which answers whether
+// it took them. Answers whether the whole file was handed on and taken.
+using ByteSink = std::function<bool(const void* bytes, std::size_t length)>;
+bool EncodeBmp24(int width, int height, const std::uint8_t* rgb, const ByteSink& write);
 
 } // namespace host
