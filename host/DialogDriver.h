@@ -30,6 +30,7 @@ struct ItemState {
     bool on = false;                     // push-checks
     std::string accessibleName;          // user items
     std::vector<AccessibleElement> elements;
+    std::string label;                   // user items: the label shown over them, empty for none
 };
 
 struct DialogState {

@@ -46,6 +46,8 @@ public:
     // What the item shows, for readers of the dialog: a name for the item as a whole and its parts.
     void SetAccessibleName(std::string_view utf8);
     void SetAccessibleElements(std::vector<AccessibleElement> elements);
+    // The text of the label the item shows over its content, such as a hover label; empty for none.
+    void SetAccessibleLabel(std::string_view utf8);
 };
 
 } // namespace host

@@ -99,6 +99,7 @@ std::string DescribeDialogState(const host::DialogDriver& driver) {
         }
     }
     json.EndArray();
+    json.Key("hoverLabel").StringOrNull(grid && !grid->label.empty() ? std::optional(grid->label) : std::nullopt);
     json.Key("current").StringOrNull(ChipColour(UserItemState(driver, chooser::CurrentChip)));
     WriteChipList(json, driver, "slots", chooser::SlotPrefix, chooser::SlotCount);
     std::optional<int> selectedSlot;

@@ -76,9 +76,11 @@ void CvUserItemBase::HandleUpdate(const host::UserItemUpdateEvent& event) {
     host::BitmapDevice bitmapDevice(bitmap);
     {
         const std::unique_ptr<host::DrawContext> context = bitmapDevice.ObtainContext(attributes);
+        shownLabel.clear();
         Draw(*context);
         context->Flush();
     }
+    SetAccessibleLabel(shownLabel);
     host::WindowDevice windowDevice(event.context);
     std::unique_ptr<host::Image> image;
     {
@@ -150,6 +152,7 @@ void CvUserItemBase::DrawHoverLabel(host::DrawContext& context) {
     if (box.GetBottom() > height - 3) {
         box.Offset(0, static_cast<std::int16_t>(height - 3 - box.GetBottom()));
     }
+    shownLabel = text.ToStdString();
     host::RealRect labelRect = ToRealRect(box);
     context.FillRect(labelRect, host::SolidPattern(paletteTooltipBack));
     context.FrameRect(labelRect, host::Pen{1.0, paletteTooltipInk});

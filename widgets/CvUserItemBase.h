@@ -69,4 +69,5 @@ protected:
 private:
     CvItemBase* hoveredItem = nullptr;
     host::Point hoverPoint;
+    std::string shownLabel; // the text of the hover label the last update drew
 };

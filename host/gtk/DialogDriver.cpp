@@ -106,6 +106,7 @@ ItemState StateOf(const ItemRecord& record) {
     }
     state.accessibleName = record.accessibleName;
     state.elements = record.accessibleElements;
+    state.label = record.accessibleLabel;
     return state;
 }
 

@@ -48,6 +48,7 @@ struct ItemRecord {
     Point lastClickPoint;
     std::string accessibleName;
     std::vector<AccessibleElement> accessibleElements;
+    std::string accessibleLabel;
 
     void Attach(Item* source, ItemObserverRef observer);
     void Detach(Item* source, ItemObserverRef observer);

@@ -52,4 +52,10 @@ void UserItem::SetAccessibleElements(std::vector<AccessibleElement> elements) {
     }
 }
 
+void UserItem::SetAccessibleLabel(std::string_view utf8) {
+    if (GetRecord()) {
+        GetRecord()->accessibleLabel = ValidUtf8(utf8);
+    }
+}
+
 } // namespace host

@@ -145,6 +145,28 @@ TEST_F(DialogTest, WheelViewProposesTheNearestColoursOfAPick) {
     EXPECT_FALSE(Drawn("picker").visible);
 }
 
+TEST_F(DialogTest, OnlyTheChipGridShowsAHoverLabel) {
+    Open();
+    const auto hover = [&](const char* item, std::size_t element) {
+        const host::Rect rect = Drawn(item).elements.at(element).rect;
+        EXPECT_TRUE(driver->Hover(DrawnId(item), {std::int16_t(rect.GetLeft() + 2), std::int16_t(rect.GetTop() + 2)}));
+        host::FlushRedraws();
+    };
+    hover("chipArray", 1);
+    EXPECT_EQ(Drawn("chipArray").label, FullName("Sima", "Tégla"));
+    ASSERT_TRUE(driver->ClickElement(DrawnId("chipArray"), 1));
+    hover("currentChip", 0);
+    EXPECT_EQ(Drawn("currentChip").label, "");
+    EXPECT_EQ(Drawn("chipArray").label, "") << "the grid drops its label when the mouse leaves it";
+
+    ASSERT_TRUE(driver->ChoosePopUpItem(ProductPopup, "Kerék x"));
+    ASSERT_TRUE(driver->Click(PickerCheck));
+    const std::int16_t picker = DrawnId("picker");
+    ASSERT_TRUE(driver->Hover(picker, {24, 7}));
+    host::FlushRedraws();
+    EXPECT_EQ(Drawn("picker").label, "");
+}
+
 TEST_F(DialogTest, ClickingThePushCheckThatIsOnKeepsItOn) {
     Open();
     ASSERT_TRUE(driver->ChoosePopUpItem(ProductPopup, "Kerék x"));
