@@ -116,11 +116,6 @@ std::string Usage(const CommandShape& shape) {
 
 } // namespace
 
-bool IsDialogCommand(const std::string& name) {
-    const CommandShape* shape = FindShape(name);
-    return shape != nullptr && shape->scope == Scope::Dialog;
-}
-
 std::variant<Script, ScriptError> ParseScript(const std::string& text) {
     Script script;
     std::istringstream lines(text);

@@ -29,6 +29,3 @@ struct ScriptError {
 // Every line is checked before anything runs: its command, its arguments and whether it belongs
 // inside or outside the dialog.
 std::variant<Script, ScriptError> ParseScript(const std::string& text);
-
-// Whether a command acts on the open dialog.
-bool IsDialogCommand(const std::string& name);
