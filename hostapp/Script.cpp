@@ -177,3 +177,11 @@ std::variant<Script, ScriptError> ParseScript(const std::string& text) {
     }
     return script;
 }
+
+std::vector<std::string> ScriptCommandNames() {
+    std::vector<std::string> names;
+    for (const CommandShape& shape : Shapes()) {
+        names.emplace_back(shape.name);
+    }
+    return names;
+}

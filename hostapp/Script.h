@@ -29,3 +29,6 @@ struct ScriptError {
 // Every line is checked before anything runs: its command, its arguments and whether it belongs
 // inside or outside the dialog.
 std::variant<Script, ScriptError> ParseScript(const std::string& text);
+
+// The names of every command a script may give, in the order the host knows them.
+std::vector<std::string> ScriptCommandNames();
