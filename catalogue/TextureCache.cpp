@@ -4,13 +4,19 @@
 #include "host/FileLocation.h"
 
 const Texture& TextureCache::Get(const host::FileLocation& location) {
+    // Colours next to each other in a catalogue mostly name the same file, or none.
+    if (last != nullptr && location == lastLocation) {
+        return *last;
+    }
     host::UniString path;
     location.GetPathString(path);
-    if (const Texture* known = textures.Find(path)) {
-        return *known;
+    last = textures.Find(path);
+    if (last == nullptr) {
+        textures.Put(path, LoadTexture(location));
+        last = textures.Find(path);
     }
-    textures.Put(path, LoadTexture(location));
-    return *textures.Find(path);
+    lastLocation = location;
+    return *last;
 }
 
 TextureCache TextureCache::Holding(const ColorEntity& colour) {

@@ -4,16 +4,12 @@
 #include "host/UniString.h"
 #include "loading/CatalogueElement.h"
 
-#include <xercesc/util/XercesDefs.hpp>
-
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-XERCES_CPP_NAMESPACE_BEGIN
-class DOMElement;
-XERCES_CPP_NAMESPACE_END
+class CatalogueCapture;
 
 // A fault of a catalogue document: a missing attribute, a wrong number of lists, a texture path
 // piece that is no name. The message names the element and what is wrong with it.
@@ -25,8 +21,8 @@ public:
     CatalogueElement element;
 };
 
-// The values a catalogue document holds, in document order. They are read out of the DOM tree
-// first and turned into records once the tree is gone, so that the tree and the decoded textures
+// The values a catalogue document holds, in document order. They are read while the DOM tree is
+// made and turned into records once the tree is gone, so that the tree and the decoded textures
 // are never held at the same time.
 struct CatalogueContent {
     struct Colour {
@@ -63,8 +59,10 @@ struct CatalogueContent {
     std::vector<Setting> settings;
 };
 
-// Reads the colours, auxiliary colours and settings below the document element `root` into
-// `content`; texture paths are resolved against the folder of `catalogueFile`. At the first fault
-// it throws CatalogueFault, and `content` keeps everything read before it.
-void ReadCatalogueContent(const xercesc::DOMElement& root, const host::FileLocation& catalogueFile,
+// Turns what `capture` read while the document was parsed into `content`: the colours of the one
+// `colours` list and the auxiliary colours of the one `auxiliaryColours` list, each found by tag
+// name in the document's tree, then the settings; texture paths are resolved against the folder of
+// `catalogueFile`. At the first fault it throws CatalogueFault, and `content` keeps everything
+// read before it.
+void ReadCatalogueContent(CatalogueCapture& capture, const host::FileLocation& catalogueFile,
                           CatalogueContent& content);

@@ -70,7 +70,8 @@ CatalogueDomParser::~CatalogueDomParser() {
     }
 }
 
-DOMDocument* CatalogueDomParser::Parse(const void* bytes, std::size_t length, std::string& problem) {
+DOMDocument* CatalogueDomParser::Parse(const void* bytes, std::size_t length, std::string& problem,
+                                       DOMLSParserFilter* filter) {
     problem.clear();
     if (parser == nullptr) {
         problem = "no XML parser";
@@ -81,6 +82,7 @@ DOMDocument* CatalogueDomParser::Parse(const void* bytes, std::size_t length, st
     host::MemoryInputChannel channel(bytes, length);
     Wrapper4InputSource input(new host::XmlInputSource(channel));
     DOMDocument* document = nullptr;
+    parser->setFilter(filter);
     try {
         document = parser->parse(&input);
     } catch (const XMLException& exception) {

@@ -9,6 +9,7 @@
 XERCES_CPP_NAMESPACE_BEGIN
 class DOMDocument;
 class DOMLSParser;
+class DOMLSParserFilter;
 class SecurityManager;
 XERCES_CPP_NAMESPACE_END
 
@@ -30,10 +31,11 @@ public:
     // False when there is no DOM implementation or no parser could be made.
     bool IsReady() const { return parser != nullptr; }
 
-    // Parses the `length` bytes at `bytes`. Null on failure, with `problem` telling why. The
-    // document belongs to the parser and lives until the next parse or the parser's end.
-    // Running out of memory throws.
-    xercesc::DOMDocument* Parse(const void* bytes, std::size_t length, std::string& problem);
+    // Parses the `length` bytes at `bytes`, offering each element to `filter` when one is given.
+    // Null on failure, with `problem` telling why. The document belongs to the parser and lives
+    // until the next parse or the parser's end. Running out of memory throws.
+    xercesc::DOMDocument* Parse(const void* bytes, std::size_t length, std::string& problem,
+                                xercesc::DOMLSParserFilter* filter = nullptr);
 
 private:
     class ErrorRecorder;

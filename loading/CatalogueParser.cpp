@@ -7,6 +7,7 @@
 #include "host/File.h"
 #include "host/FileLocation.h"
 #include "host/StringTable.h"
+#include "loading/CatalogueCapture.h"
 #include "loading/CatalogueContent.h"
 #include "loading/CatalogueDomParser.h"
 #include "loading/CatalogueValues.h"
@@ -45,21 +46,21 @@ bool ReadFile(host::File& file, std::vector<std::uint8_t>& bytes, std::string& p
     return true;
 }
 
-// Reads the document's content while its tree exists; answers whether all of it was read.
+// Reads the document's content as its tree is made; answers whether all of it was read.
 bool ReadDocument(CatalogueDomParser& parser, const std::vector<std::uint8_t>& bytes,
                   const host::FileLocation& location, CatalogueContent& content, std::string& problem,
                   CatalogueElement& element) {
     try {
-        const DOMDocument* document = parser.Parse(bytes.data(), bytes.size(), problem);
+        CatalogueCapture capture(bytes.size());
+        const DOMDocument* document = parser.Parse(bytes.data(), bytes.size(), problem, &capture);
         if (document == nullptr) {
             return false;
         }
-        const DOMElement* root = document->getDocumentElement();
-        if (root == nullptr) {
+        if (document->getDocumentElement() == nullptr) {
             problem = "the document has no element";
             return false;
         }
-        ReadCatalogueContent(*root, location, content);
+        ReadCatalogueContent(capture, location, content);
         return true;
     } catch (const CatalogueFault& fault) {
         problem = fault.what();

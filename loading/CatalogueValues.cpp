@@ -49,22 +49,24 @@ template <typename Char> bool ParseFlagOf(std::basic_string_view<Char> text) {
     return true;
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
+// Writes the UTF-8 form of `code` at `at`; answers the end of what it wrote.
+char* WriteUtf8(char* at, char32_t code) {
     if (code < 0x80) {
-        out += static_cast<char>(code);
+        *at++ = static_cast<char>(code);
     } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        *at++ = static_cast<char>(0xC0 | (code >> 6));
+        *at++ = static_cast<char>(0x80 | (code & 0x3F));
     } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        *at++ = static_cast<char>(0xE0 | (code >> 12));
+        *at++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (code & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        *at++ = static_cast<char>(0xF0 | (code >> 18));
+        *at++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        *at++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (code & 0x3F));
     }
+    return at;
 }
 
 std::size_t Utf8Length(char32_t code) {
@@ -74,22 +76,32 @@ std::size_t Utf8Length(char32_t code) {
 } // namespace
 
 std::string ToUtf8(std::u16string_view text, std::size_t limit) {
-    std::string out;
-    out.reserve(std::min(text.size(), limit));
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t code = text[i];
-        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (code >= 0xD800 && code <= 0xDFFF) {
-            code = 0xFFFD;
+    // Measured first, then written into a string of the exact length, so that short values need no
+    // heap memory and long ones one allocation.
+    const auto forEachCode = [&](auto&& take) {
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            char32_t code = text[i];
+            if (code >= 0xD800 && code <= 0xDFFF) {
+                if (code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+                    code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+                    ++i;
+                } else {
+                    code = 0xFFFD;
+                }
+            }
+            const std::size_t bytes = Utf8Length(code);
+            if (length + bytes > limit) {
+                break;
+            }
+            length += bytes;
+            take(code);
         }
-        if (out.size() + Utf8Length(code) > limit) {
-            break;
-        }
-        AppendUtf8(out, code);
-    }
+        return length;
+    };
+    std::string out(forEachCode([](char32_t) {}), '\0');
+    char* at = out.data();
+    forEachCode([&](char32_t code) { at = WriteUtf8(at, code); });
     return out;
 }
 

@@ -181,6 +181,18 @@ TEST_F(CatalogueParser, TheDocumentElementItselfIsNoColourList) {
     EXPECT_TRUE(catalogue.colours.empty());
 }
 
+TEST_F(CatalogueParser, AColourInBothListsIsReadIntoBoth) {
+    const std::string both = CatalogueColour("M", "S", "N", "T").Set("colourName", "Őszi").ToElement("colour");
+    ASSERT_TRUE(Load(Wrapped("<colours>" + colourElement + "<auxiliaryColours>" + both +
+                             "</auxiliaryColours></colours>")))
+        << problem;
+    ASSERT_EQ(catalogue.colours.size(), 2u);
+    EXPECT_EQ(Colour(1).colourName.ToStdString(), "Őszi");
+    ASSERT_EQ(catalogue.auxiliaryColours.size(), 1u);
+    EXPECT_EQ(catalogue.auxiliaryColours[0]->colourName.ToStdString(), "Őszi");
+    EXPECT_EQ(catalogue.auxiliaryColours[0]->colour, (RgbaColour{10, 20, 30, 255, 0}));
+}
+
 TEST_F(CatalogueParser, AFailingColourKeepsTheColoursBeforeItAndStopsTheRest) {
     XmlAttributes broken = CatalogueColour("M2", "S", "N", "T");
     broken.Remove("ablue");
