@@ -154,6 +154,12 @@ def main(folder):
         time = run.seconds("widgets_draw", "BM_PickWhileDragging")
         table.add("one pick while dragging, 10,000 colours", duration(time), "", time, "< 8 ms", 8e-3, "s")
 
+    def mixing_pick():
+        textured = run.seconds("widgets_draw", "BM_PickWhileMixing/2048")
+        plain = run.seconds("widgets_draw", "BM_PickWhileMixing/0")
+        table.add("one mixing pick while dragging, 2048² base", duration(textured),
+                  f"untextured base {duration(plain)}", textured / plain, "≤ 2×", 2.0, "×")
+
     def export():
         ours = run.seconds("export_textures", "BM_ExportFiveTextures")
         stb = run.seconds("export_textures", "BM_StbDecodeAndWriteFive")
@@ -177,6 +183,7 @@ def main(folder):
     figure(table, "chip-grid redraw", chip_grid)
     figure(table, "chip-grid drawing layer", drawing_layer)
     figure(table, "one pick while dragging", pick)
+    figure(table, "one mixing pick while dragging", mixing_pick)
     figure(table, "export", export)
     figure(table, "start-up, sample", startup("SampleCatalogue", "sample catalogue"))
     figure(table, "start-up, 20,000 colours", startup("LargeCatalogue", "20,000 colours"))
