@@ -110,7 +110,9 @@ bool ScriptRunner::RunDialog(const Script& script, std::size_t menuIndex, std::s
         return false;
     }
     if (!opened) {
-        error = AtLine(menu.line, "the add-on's dialog did not open");
+        // InitToolkit answers the first call's result: whether the host has a display.
+        error = AtLine(menu.line, host::InitToolkit() ? "the add-on's dialog did not open"
+                                                      : "the add-on's dialog did not open: no display");
         return false;
     }
     return true;
