@@ -81,7 +81,7 @@ public:
         : path(fs::temp_directory_path() / ("tn-bench-startup-" + std::to_string(::getpid()) + "-" + name)) {
         fs::remove_all(path);
         fs::create_directories(path);
-        fs::copy_file(BuildFolder() / "addon" / "libtarnova.so", path / "libtarnova.so");
+        fs::copy_file(BuildFolder() / "addon" / TN_ADDON_FILE, path / TN_ADDON_FILE);
     }
     ~DataFolder() { fs::remove_all(path); }
     DataFolder(const DataFolder&) = delete;
@@ -103,7 +103,7 @@ void HostStartUp(benchmark::State& state, const DataFolder& data) {
         const double started = MonotonicSeconds();
         const ProcessRun run =
             Run({(BuildFolder() / "hostapp" / "addon-host").string(), "--script", script.string(), "--report",
-                 report.string(), (data.path / "libtarnova.so").string()},
+                 report.string(), (data.path / TN_ADDON_FILE).string()},
                 data.path);
         const double drawn = DrawnAt(report);
         if (!run.ok || drawn <= started) {

@@ -237,7 +237,7 @@ TEST_P(UnloadTest, AbnormalTerminationIsReportedOnceWhenNotReleased) {
         }
         EXPECT_TRUE(addOn.Unload());
     }
-    const std::string path = (folder.GetPath() / "libtarnova.so").string();
+    const std::string path = (folder.GetPath() / TN_ADDON_FILE).string();
     EXPECT_EQ(debug.output, c.abnormal ? "Abnormal add-on termination (\"" + path + "\")\n" : "");
 }
 
@@ -265,7 +265,7 @@ TEST_F(AddOnLibraryTest, LoadsAndUnloadsRepeatedlyWithFreshState) {
         EXPECT_TRUE(addOn.Unload()) << "the library stays in the process after unloading";
     }
     EXPECT_EQ(debug.output,
-              "Abnormal add-on termination (\"" + (folder.GetPath() / "libtarnova.so").string() + "\")\n");
+              "Abnormal add-on termination (\"" + (folder.GetPath() / TN_ADDON_FILE).string() + "\")\n");
 }
 
 } // namespace

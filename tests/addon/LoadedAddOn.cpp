@@ -19,10 +19,10 @@ template <typename Fn> Fn Lookup(void* handle, const char* name) {
 } // namespace
 
 std::filesystem::path LoadedAddOn::BuiltLibrary() {
-    return std::filesystem::path(TN_BINARY_DIR) / "addon" / "libtarnova.so";
+    return std::filesystem::path(TN_BINARY_DIR) / "addon" / TN_ADDON_FILE;
 }
 
-LoadedAddOn::LoadedAddOn(const std::filesystem::path& dataFolder) : path(dataFolder / "libtarnova.so") {
+LoadedAddOn::LoadedAddOn(const std::filesystem::path& dataFolder) : path(dataFolder / TN_ADDON_FILE) {
     std::filesystem::copy_file(BuiltLibrary(), path, std::filesystem::copy_options::overwrite_existing);
     handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     EXPECT_NE(handle, nullptr) << ::dlerror();

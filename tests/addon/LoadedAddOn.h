@@ -11,7 +11,7 @@
 // process as the host would load it.
 class LoadedAddOn {
 public:
-    // Copies libtarnova.so into `dataFolder` and loads it; the test fails when it cannot.
+    // Copies the built add-on into `dataFolder` and loads it; the test fails when it cannot.
     explicit LoadedAddOn(const std::filesystem::path& dataFolder);
     ~LoadedAddOn();
     LoadedAddOn(const LoadedAddOn&) = delete;

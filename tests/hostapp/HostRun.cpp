@@ -14,7 +14,7 @@ extern char** environ;
 namespace {
 
 const std::filesystem::path hostProgram = std::filesystem::path(TN_BINARY_DIR) / "hostapp" / "addon-host";
-const std::filesystem::path builtAddOn = std::filesystem::path(TN_BINARY_DIR) / "addon" / "libtarnova.so";
+const std::filesystem::path builtAddOn = std::filesystem::path(TN_BINARY_DIR) / "addon" / TN_ADDON_FILE;
 
 } // namespace
 

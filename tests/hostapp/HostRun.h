@@ -17,7 +17,7 @@ public:
     explicit AddOnFolder(SampleCatalogue);
 
     const std::filesystem::path& GetPath() const { return folder.GetPath(); }
-    std::filesystem::path GetLibrary() const { return folder.GetPath() / "libtarnova.so"; }
+    std::filesystem::path GetLibrary() const { return folder.GetPath() / TN_ADDON_FILE; }
     std::filesystem::path GetTextureFolder() const { return folder.GetPath() / "Tarnova anyagok"; }
     const testsupport::TempFolder& GetFolder() const { return folder; }
 
