@@ -203,7 +203,7 @@ void DragOverSpectrum(benchmark::State& state, int view) {
         state.SkipWithError("the product does not offer the view");
         return;
     }
-    addOnResourceModule = host::RegisterResourceModule("/proc/self/exe");
+    addOnResourceModule = host::RegisterResourceModule(nullptr);
     Dialog dialog(249, 202);
     ColorPickerItem picker(dialog.dialog, dialog.itemId, 32620);
     if (picker.GetSpectrumRect().IsEmpty()) {

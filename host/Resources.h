@@ -7,8 +7,8 @@
 
 namespace host {
 
-// The resource manager of the foundation library. A resource module is a library file whose
-// resources were compiled into it; resources are looked up in the active module.
+// The resource manager of the foundation library. A resource module is a library or program
+// whose resources were compiled into it; resources are looked up in the active module.
 using ResourceModule = std::int64_t;
 inline constexpr ResourceModule NoResourceModule = -1;
 
@@ -18,9 +18,10 @@ constexpr std::uint32_t ResourceType(const char (&code)[5]) {
            (std::uint32_t(std::uint8_t(code[2])) << 8) | std::uint32_t(std::uint8_t(code[3]));
 }
 
-// Registers the resources compiled into the library file at `path`, leaving the active module
-// unchanged. NoResourceModule when the file holds no readable resources.
-ResourceModule RegisterResourceModule(const char* path);
+// Registers the resources compiled into the module (library or program) that holds `instance`, an
+// address inside it such as its instance handle; null stands for the program itself. The active
+// module stays as it is. NoResourceModule when the module holds no readable resources.
+ResourceModule RegisterResourceModule(const void* instance);
 void RemoveResourceModule(ResourceModule module);
 
 // Makes `module` the active one and answers the module that was active before.

@@ -64,7 +64,7 @@ bool AddOnHost::Start(const std::string& path, std::string& error) {
         library.Unload();
         return false;
     }
-    addOnResources = host::RegisterResourceModule(journal.libraryPath.c_str());
+    addOnResources = host::RegisterResourceModule(library.GetInstance());
 
     const auto serviceTable = MakeServiceTable();
     if (library.HandOverServices(serviceTable.data()) != 0) {

@@ -30,6 +30,8 @@ public:
     // this host's interface version or lacks an entry point.
     bool FetchEntryPoints(AddOnEntryPoints& entryPoints, std::string& error) const;
     host::addon::HostResult HandOverServices(const void* serviceTable) const;
+    // An address inside the loaded library, by which the platform knows the module.
+    const void* GetInstance() const { return reinterpret_cast<const void*>(getExportedFuncAddrs); }
 
 private:
     void* handle = nullptr;

@@ -21,7 +21,7 @@ __attribute__((constructor)) void AttachModule() {
     host::RegisterWindowMessageA("commdlg_FileNameOK");
     moduleInstance = &xmlParserStarted;
     ComputeModulePath(moduleInstance);
-    addOnResourceModule = host::RegisterResourceModule(modulePath);
+    addOnResourceModule = host::RegisterResourceModule(moduleInstance);
 }
 
 // Runs when the library is unloaded, before its static objects are destroyed.

@@ -1,4 +1,5 @@
 #include "host/Windows.h"
+#include "host/posix/ModulePath.h"
 
 #include <climits>
 #include <cstdlib>
@@ -17,6 +18,8 @@ std::string ExecutablePath() {
     return length > 0 && std::size_t(length) < sizeof path ? std::string(path, std::size_t(length)) : "";
 }
 
+} // namespace
+
 std::string ModulePath(const void* instance) {
     if (!instance)
         return ExecutablePath();
@@ -30,8 +33,6 @@ std::string ModulePath(const void* instance) {
     char resolved[PATH_MAX];
     return ::realpath(module->l_name, resolved) ? std::string(resolved) : std::string(module->l_name);
 }
-
-} // namespace
 
 std::uint32_t GetModuleFileNameA(const void* instance, char* buffer, std::uint32_t size) {
     if (!buffer || size == 0)

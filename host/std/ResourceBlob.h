@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/std/ResourceSource.h"
+
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -14,7 +16,7 @@ namespace host {
 //   header   'T' 'N' 'R' 'S', format version 1, entry count, total size of the blob
 //   entries  type, id, offset from the blob's start, size (16 bytes each)
 //   data     each resource's bytes, starting at a multiple of 4
-class ResourceBlob {
+class ResourceBlob : public ResourceSource {
 public:
     struct Resource {
         std::uint32_t type = 0;
@@ -30,7 +32,7 @@ public:
     // not a whole, consistent blob.
     static std::optional<ResourceBlob> Parse(std::span<const std::uint8_t> bytes);
 
-    std::optional<std::span<const std::uint8_t>> Find(std::uint32_t type, std::int32_t id) const;
+    std::optional<std::span<const std::uint8_t>> Find(std::uint32_t type, std::int32_t id) const override;
 
 private:
     struct Place {

@@ -1,7 +1,6 @@
 #include "host/ResourceTypes.h"
 #include "host/Resources.h"
-#include "host/std/ElfSection.h"
-#include "host/std/ResourceBlob.h"
+#include "host/std/ResourceSource.h"
 
 #include <cstring>
 #include <map>
@@ -12,9 +11,6 @@
 namespace host {
 namespace {
 
-// The section of a library file that holds its compiled resources.
-constexpr const char* resourceSection = ".tnres";
-
 // The registered modules and the active one. Module numbers are never reused, so a number that
 // outlives its module finds nothing.
 class ResourceManager {
@@ -24,7 +20,7 @@ public:
         return *manager;
     }
 
-    ResourceModule Add(std::shared_ptr<const ResourceBlob> blob) {
+    ResourceModule Add(std::shared_ptr<const ResourceSource> blob) {
         std::lock_guard lock(mutex);
         const ResourceModule module = nextModule++;
         modules.emplace(module, std::move(blob));
@@ -46,7 +42,7 @@ public:
         return active;
     }
 
-    std::shared_ptr<const ResourceBlob> ActiveBlob() {
+    std::shared_ptr<const ResourceSource> ActiveBlob() {
         std::lock_guard lock(mutex);
         const auto found = modules.find(active);
         return found == modules.end() ? nullptr : found->second;
@@ -54,21 +50,15 @@ public:
 
 private:
     std::mutex mutex;
-    std::map<ResourceModule, std::shared_ptr<const ResourceBlob>> modules;
+    std::map<ResourceModule, std::shared_ptr<const ResourceSource>> modules;
     ResourceModule active = NoResourceModule;
     ResourceModule nextModule = 1;
 };
 
 } // namespace
 
-ResourceModule RegisterResourceModule(const char* path) {
-    const auto section = ReadElfSection(path, resourceSection);
-    if (!section)
-        return NoResourceModule;
-    auto blob = ResourceBlob::Parse(*section);
-    if (!blob)
-        return NoResourceModule;
-    return ResourceManager::Get().Add(std::make_shared<const ResourceBlob>(std::move(*blob)));
+ResourceModule AddResourceModule(std::shared_ptr<const ResourceSource> source) {
+    return ResourceManager::Get().Add(std::move(source));
 }
 
 void RemoveResourceModule(ResourceModule module) {

@@ -78,7 +78,7 @@ protected:
     void SetUp() override {
         TN_START_TOOLKIT();
         if (addOnResourceModule == host::NoResourceModule) {
-            addOnResourceModule = host::RegisterResourceModule("/proc/self/exe");
+            addOnResourceModule = host::RegisterResourceModule(nullptr);
         }
         ASSERT_NE(addOnResourceModule, host::NoResourceModule);
         alerts.clear();

@@ -53,7 +53,7 @@ protected:
         if (IsSkipped()) {
             return;
         }
-        addOnResourceModule = host::RegisterResourceModule("/proc/self/exe");
+        addOnResourceModule = host::RegisterResourceModule(nullptr);
         ASSERT_NE(addOnResourceModule, host::NoResourceModule);
         id = AppendUserItem(10, 20, 249, 202);
     }

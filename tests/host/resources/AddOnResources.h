@@ -13,7 +13,7 @@
 class AddOnResources : public ::testing::Test {
 protected:
     void SetUp() override {
-        module = host::RegisterResourceModule("/proc/self/exe");
+        module = host::RegisterResourceModule(nullptr);
         ASSERT_NE(module, host::NoResourceModule);
         previous = host::UseResourceModule(module);
     }

@@ -24,7 +24,7 @@ protected:
         if (IsSkipped()) {
             return;
         }
-        module = host::RegisterResourceModule("/proc/self/exe");
+        module = host::RegisterResourceModule(nullptr);
         if (module == host::NoResourceModule) {
             GTEST_SKIP() << "the add-on's resources are not linked into this test program";
         }

@@ -1,4 +1,4 @@
-#include "host/std/ElfSection.h"
+#include "host/elf/ElfSection.h"
 
 #include <cstring>
 #include <fcntl.h>
