@@ -1,6 +1,8 @@
-// tn_rescomp <script> <file folder> <output.cpp>: compiles a resource script into a C++ source
-// that puts the resources into the ".tnres" section of whatever library links it. Files the script
-// names are read from <file folder>.
+// tn_rescomp <script> <file folder> <output.cpp> [<output.rc>]: compiles a resource script into a
+// C++ source that puts the resources into the ".tnres" section of whatever library links it, and
+// with <output.rc> into a Windows resource script as well. Files the script names are read from
+// <file folder>.
+#include "RcScript.h"
 #include "ScriptCompiler.h"
 
 #include <cstdio>
@@ -33,11 +35,19 @@ std::string Source(const std::vector<std::uint8_t>& blob, const std::string& scr
     return out.str();
 }
 
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    out.close();
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: tn_rescomp <script> <file folder> <output.cpp>\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: tn_rescomp <script> <file folder> <output.cpp> [<output.rc>]\n");
         return 2;
     }
     const std::string scriptPath = argv[1], folder = argv[2], outputPath = argv[3];
@@ -47,16 +57,15 @@ int main(int argc, char** argv) {
             [&folder](const std::string& name) { return ReadFile(folder + "/" + name); });
         const auto resources =
             compiler.Compile(std::string_view(reinterpret_cast<const char*>(script.data()), script.size()));
-        const std::string source =
-            Source(host::ResourceBlob::Build(resources), scriptPath.substr(scriptPath.find_last_of('/') + 1));
-        std::ofstream out(outputPath, std::ios::binary);
-        out << source;
-        out.close();
-        if (!out)
-            throw std::runtime_error("cannot write " + outputPath);
+        WriteFile(outputPath,
+                  Source(host::ResourceBlob::Build(resources), scriptPath.substr(scriptPath.find_last_of('/') + 1)));
+        if (argc == 5)
+            WriteFile(argv[4], RcScript(resources));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", scriptPath.c_str(), e.what());
         std::remove(outputPath.c_str());
+        if (argc == 5)
+            std::remove(argv[4]);
         return 1;
     }
     return 0;
