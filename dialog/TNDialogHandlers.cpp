@@ -4,6 +4,7 @@
 #include "dialog/TNDialog.h"
 #include "dialog/WebAddress.h"
 #include "export/MaterialExport.h"
+#include "host/CodePage.h"
 #include "host/Windows.h"
 #include "widgets/ArrayChipItemBase.h"
 
@@ -76,6 +77,7 @@ void TNDialog::ExportChosenColours() {
 
 void TNDialog::OpenWebLink(const host::UniString& link) {
     if (const auto address = WebAddressToOpen(link.ToStdString())) {
-        host::ShellExecuteA(nullptr, "open", address->c_str(), nullptr, nullptr, host::SW_SHOWNORMAL);
+        const std::string narrow = host::FromUtf8(*address, host::SystemCodePage());
+        host::ShellExecuteA(nullptr, "open", narrow.c_str(), nullptr, nullptr, host::SW_SHOWNORMAL);
     }
 }

@@ -37,7 +37,7 @@ public:
         rgb[2] = pixel.blue;
     }
 
-    // Writes the file at `path` (a file system path) in one piece: the bytes go to a new file beside
+    // Writes the file at `path` (a path of the file library, in UTF-8) in one piece: the bytes go to a new file beside
     // it, which then replaces whatever stood at the path. A failure leaves the path untouched.
     bool WriteToFile(std::string_view path) const;
 

@@ -16,11 +16,9 @@ namespace {
 
 // The name in the system's code page, cut to the field without parting a character.
 void SetMaterialName(MaterialRecord& record, const host::UniString& name) {
-    const std::string text = host::FromUtf8(name.ToStdString(), host::SystemCodePage);
-    std::size_t length = std::min(text.size(), MaterialNameCapacity - 1);
-    while (length > 0 && length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-        --length;
-    }
+    const host::CodePage codePage = host::SystemCodePage();
+    const std::string text = host::FromUtf8(name.ToStdString(), codePage);
+    const std::size_t length = host::CharacterBoundary(text, codePage, MaterialNameCapacity - 1);
     std::memcpy(record.name, text.data(), length);
     record.name[length] = '\0';
 }

@@ -96,7 +96,7 @@ host::FileLocation WriteTextureFile(ColorEntity& colour) {
     host::UniString path;
     if (GetTextureFileName(colour, name) == host::NoError && target.AppendName(name) == host::NoError &&
         target.GetPathString(path) == host::NoError) {
-        // The system's code page is UTF-8: the path's bytes are the file system's as they stand.
+        // Paths stay UTF-8 inside; the file library hands them to the system as it needs them.
         bmp.WriteToFile(path.ToStdString());
     }
     return target;

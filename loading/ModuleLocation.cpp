@@ -1,6 +1,7 @@
 #include "loading/ModuleLocation.h"
 
 #include "host/AddOnInterface.h"
+#include "host/CodePage.h"
 #include "host/Windows.h"
 
 #include <algorithm>
@@ -35,7 +36,8 @@ void SetModulePath(std::string_view path) {
 host::Result GetOwnLocation(host::FileLocation& location) {
     if (!ownLocation.made || ownLocation.madeFrom != modulePath) {
         ownLocation.madeFrom = modulePath;
-        ownLocation.location = host::FileLocation(ownLocation.madeFrom);
+        // The path comes in the system's code page; locations hold UTF-8.
+        ownLocation.location = host::FileLocation(host::ToUtf8(ownLocation.madeFrom, host::SystemCodePage()));
         ownLocation.made = true;
     }
     if (!ownLocation.location.IsValid()) {

@@ -48,8 +48,17 @@ TEST(CentralEuropean, WhatTheCodePageLacksBecomesAQuestionMark) {
 
 TEST(SystemCodePage, PassesTextUnchanged) {
     const std::string text = "Színválasztó \xFF";
-    EXPECT_EQ(host::ToUtf8(text, host::SystemCodePage), text);
-    EXPECT_EQ(host::FromUtf8(text, host::SystemCodePage), text);
+    EXPECT_EQ(host::ToUtf8(text, host::SystemCodePage()), text);
+    EXPECT_EQ(host::FromUtf8(text, host::SystemCodePage()), text);
+}
+
+TEST(CodePage, TextIsCutOnlyBetweenCharacters) {
+    const std::string utf8 = "a\xC5\x91\xE2\x82\xAC"; // a, ő, €
+    for (const auto& [at, boundary] : std::vector<std::pair<std::size_t, std::size_t>>{
+             {0, 0}, {1, 1}, {2, 1}, {3, 3}, {4, 3}, {5, 3}, {6, 6}, {99, 6}}) {
+        EXPECT_EQ(host::CharacterBoundary(utf8, CodePage::Utf8, at), boundary) << at;
+    }
+    EXPECT_EQ(host::CharacterBoundary("a\xF5\x80", CodePage::CentralEuropean, 2), 2u);
 }
 
 } // namespace
