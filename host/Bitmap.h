@@ -9,9 +9,9 @@ namespace host {
 
 // A bitmap of the drawing library: pixel memory that a BitmapDevice draws into.
 //
-// The one pixel type (type 0): rows top to bottom, `GetStride()` bytes apart (always width × 4),
-// 4 bytes a pixel in the order blue, green, red, alpha, as cairo's ARGB32 lays them out on a
-// little-endian machine. The colour bytes are premultiplied by alpha: a pixel of red 200 at alpha 128
+// The one pixel type (type 0), premultiplied 32-bit BGRA as in an Image: rows top to bottom,
+// `GetStride()` bytes apart (always width × 4), 4 bytes a pixel in the order blue, green, red,
+// alpha. The colour bytes are premultiplied by alpha: a pixel of red 200 at alpha 128
 // holds red 100, so a caller that reads a translucent pixel divides by alpha to get its colour, and a
 // caller that writes one multiplies first (colour bytes above alpha are invalid). Opaque pixels hold
 // their colour unchanged. A new bitmap is transparent black (all bytes 0).

@@ -4,7 +4,6 @@
 
 #include "host/Colour.h"
 #include "host/DrawTypes.h"
-#include "host/NativeDrawContext.h"
 #include "host/RealRect.h"
 #include "host/UniString.h"
 
@@ -14,7 +13,7 @@ class Image;
 struct Font;
 
 // A drawing context of the drawing library, obtained from a BitmapDevice or a WindowDevice and
-// released by destroying it; it must be released before its device and its device's bitmap or native
+// released by destroying it; each drawing backend has its own kind; it must be released before its device and its device's bitmap or native
 // context go. Release flushes the drawing and leaves the native context as it found it.
 //
 // Pixel geometry (coordinates are pixel edges: pixel (x, y) spans x..x+1 and y..y+1):
@@ -30,43 +29,34 @@ public:
     static constexpr int TextAlignCentre = 1;
     static constexpr int TextAlignRight = 2;
 
+    DrawContext() = default;
     DrawContext(const DrawContext&) = delete;
     DrawContext& operator=(const DrawContext&) = delete;
-    ~DrawContext();
+    virtual ~DrawContext() = default;
 
-    void FillRect(const RealRect& rect, const SolidPattern& pattern);
-    void FrameRect(const RealRect& rect, const Pen& pen);
+    virtual void FillRect(const RealRect& rect, const SolidPattern& pattern) = 0;
+    virtual void FrameRect(const RealRect& rect, const Pen& pen) = 0;
 
     // The pen of DrawLine. A new context's pen is 1 pixel wide and opaque black.
-    void SetLinePen(const Pen& pen) { linePen = pen; }
-    void DrawLine(double x1, double y1, double x2, double y2);
+    virtual void SetLinePen(const Pen& pen) = 0;
+    virtual void DrawLine(double x1, double y1, double x2, double y2) = 0;
 
     // Draws the source part of the image (the whole image without one) scaled into the destination.
     // A source of the destination's size is drawn unscaled, as a cut of the image; parts of the source
     // outside the image draw nothing. With anti-aliasing off, scaled images take the nearest pixel.
-    void DrawImage(const Image& image, const RealRect& destination,
-                   const std::optional<RealRect>& source = std::nullopt);
+    virtual void DrawImage(const Image& image, const RealRect& destination,
+                           const std::optional<RealRect>& source = std::nullopt) = 0;
 
     // Fills the box with the background colour and draws the text into it: lines break at line feeds
     // and where a word would cross the box's right edge; what does not fit is cut at the box's edges.
     // `options` is a TextAlign value; `lineSpacing` adds that many pixels between lines. Invalid UTF-8
     // is drawn with replacement characters.
-    void DrawPlainText(const UniString& text, const RealRect& box, const Font& font, const Colour& textColour,
-                       const Colour& backgroundColour, int options = TextAlignLeft, double lineSpacing = 0.0);
+    virtual void DrawPlainText(const UniString& text, const RealRect& box, const Font& font,
+                               const Colour& textColour, const Colour& backgroundColour,
+                               int options = TextAlignLeft, double lineSpacing = 0.0) = 0;
 
     // Makes everything drawn so far reach the device's pixels.
-    void Flush();
-
-private:
-    friend class BitmapDevice;
-    friend class WindowDevice;
-
-    // Takes a reference of its own to the native context and saves its state.
-    DrawContext(NativeDrawContext* native, const ContextAttributes& attributes);
-
-    NativeDrawContext* native;
-    ContextAttributes attributes;
-    Pen linePen;
+    virtual void Flush() = 0;
 };
 
 } // namespace host

@@ -12,9 +12,9 @@ class Bitmap;
 
 // An image of the drawing library: decoded pixels, ready to be drawn.
 //
-// Pixel memory: rows top to bottom, `GetStride()` bytes apart, 4 bytes a pixel in the order blue,
-// green, red, alpha (cairo's ARGB32 on a little-endian machine). The colour bytes are premultiplied
-// by alpha: a pixel of red 200 at alpha 128 holds red 100. Opaque pixels (alpha 255) hold their
+// Pixel memory: premultiplied 32-bit BGRA (what GDI+ calls PixelFormat32bppPARGB): rows top to
+// bottom, `GetStride()` bytes apart, 4 bytes a pixel in the order blue, green, red, alpha. The
+// colour bytes are premultiplied by alpha: a pixel of red 200 at alpha 128 holds red 100. Opaque pixels (alpha 255) hold their
 // colour unchanged.
 class Image {
 public:

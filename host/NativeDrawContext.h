@@ -3,7 +3,8 @@
 namespace host {
 
 // The window system's drawing context that a user item's update event carries. Opaque to the
-// add-on: only the drawing library's window device looks inside (it is a cairo context).
+// add-on: only the drawing backend's window device looks inside (a cairo
+// context on this platform).
 struct NativeDrawContext;
 
 } // namespace host

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "host/DrawContext.h"
+#include "host/cairo/CairoDrawContext.h"
 #include "host/Font.h"
 #include "host/cairo/CairoNative.h"
 #include "host/cairo/SaneRect.h"
@@ -23,9 +23,9 @@ PangoAlignment Alignment(int options) {
 
 } // namespace
 
-void DrawContext::DrawPlainText(const UniString& text, const RealRect& box, const Font& font,
-                                const Colour& textColour, const Colour& backgroundColour, int options,
-                                double lineSpacing) {
+void CairoDrawContext::DrawPlainText(const UniString& text, const RealRect& box, const Font& font,
+                                     const Colour& textColour, const Colour& backgroundColour, int options,
+                                     double lineSpacing) {
     FillRect(box, SolidPattern(backgroundColour));
     const std::optional<RealRect> r = SaneRect(box);
     const FontDescriptionPtr description = NewFontDescription(font);

@@ -1,4 +1,4 @@
-#include "host/DrawContext.h"
+#include "host/cairo/CairoDrawContext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +25,7 @@ void StrokeWith(cairo_t* cr, const Pen& pen) {
 
 } // namespace
 
-DrawContext::DrawContext(NativeDrawContext* nativeContext, const ContextAttributes& attributes)
+CairoDrawContext::CairoDrawContext(NativeDrawContext* nativeContext, const ContextAttributes& attributes)
     : native(ToNative(cairo_reference(ToCairo(nativeContext)))), attributes(attributes) {
     cairo_t* cr = ToCairo(native);
     cairo_save(cr);
@@ -39,14 +39,14 @@ DrawContext::DrawContext(NativeDrawContext* nativeContext, const ContextAttribut
     cairo_set_dash(cr, nullptr, 0, 0.0);
 }
 
-DrawContext::~DrawContext() {
+CairoDrawContext::~CairoDrawContext() {
     cairo_t* cr = ToCairo(native);
     cairo_restore(cr);
     cairo_surface_flush(cairo_get_target(cr));
     cairo_destroy(cr);
 }
 
-void DrawContext::FillRect(const RealRect& rect, const SolidPattern& pattern) {
+void CairoDrawContext::FillRect(const RealRect& rect, const SolidPattern& pattern) {
     const std::optional<RealRect> r = SaneRect(rect);
     if (!r || !HasArea(*r)) {
         return;
@@ -58,7 +58,7 @@ void DrawContext::FillRect(const RealRect& rect, const SolidPattern& pattern) {
 }
 
 // The path runs through the centres of the edge pixels, so a 1-pixel pen covers exactly those pixels.
-void DrawContext::FrameRect(const RealRect& rect, const Pen& pen) {
+void CairoDrawContext::FrameRect(const RealRect& rect, const Pen& pen) {
     const std::optional<RealRect> r = SaneRect(rect);
     if (!r) {
         return;
@@ -68,7 +68,7 @@ void DrawContext::FrameRect(const RealRect& rect, const Pen& pen) {
     StrokeWith(cr, pen);
 }
 
-void DrawContext::DrawLine(double x1, double y1, double x2, double y2) {
+void CairoDrawContext::DrawLine(double x1, double y1, double x2, double y2) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
         return;
     }
@@ -91,7 +91,7 @@ void DrawContext::DrawLine(double x1, double y1, double x2, double y2) {
     StrokeWith(cr, linePen);
 }
 
-void DrawContext::DrawImage(const Image& image, const RealRect& destination,
+void CairoDrawContext::DrawImage(const Image& image, const RealRect& destination,
                             const std::optional<RealRect>& source) {
     const int iw = image.GetWidth();
     const int ih = image.GetHeight();
@@ -144,7 +144,7 @@ void DrawContext::DrawImage(const Image& image, const RealRect& destination,
     cairo_surface_destroy(surface);
 }
 
-void DrawContext::Flush() {
+void CairoDrawContext::Flush() {
     cairo_surface_flush(cairo_get_target(ToCairo(native)));
 }
 
