@@ -78,6 +78,6 @@ void TNDialog::ExportChosenColours() {
 void TNDialog::OpenWebLink(const host::UniString& link) {
     if (const auto address = WebAddressToOpen(link.ToStdString())) {
         const std::string narrow = host::FromUtf8(*address, host::SystemCodePage());
-        host::ShellExecuteA(nullptr, "open", narrow.c_str(), nullptr, nullptr, host::SW_SHOWNORMAL);
+        host::ShellExecuteA(nullptr, "open", narrow.c_str(), nullptr, nullptr, host::ShowNormal);
     }
 }

@@ -7,16 +7,19 @@
 // The few Windows functions the add-on calls, with the Windows names and meanings.
 namespace host {
 
-// System colours: a colour value holds red in its low byte, then green, then blue.
-inline constexpr int COLOR_BTNFACE = 15;
+// System colours: a colour value holds red in its low byte, then green, then blue. Indexes are
+// GetSysColor's; the names are our own, so that they meet no macro of the system's headers.
+inline constexpr int ButtonFaceColour = 15;
 inline constexpr int SystemColourCount = 31;
 
 // The colour of system element `index`; 0 for an index that names no element.
 std::uint32_t GetSysColor(int index);
 
-// Changes `count` system colours at once: element `indexes[i]` gets `colours[i]`. Refuses the
-// whole change, changing nothing, when an index names no element.
-bool SetSysColors(int count, const int* indexes, const std::uint32_t* colours);
+// For tests: GetSysColor answers `colour` for element `index`, in this process alone and until
+// the overrides are dropped; the system's own colours never change. False, changing nothing, for
+// an index that names no element.
+bool OverrideSystemColour(int index, std::uint32_t colour);
+void DropSystemColourOverrides();
 
 // The message number for `name`, in 0xC000 to 0xFFFF: the same for names that differ only in the
 // case of ASCII letters, computed from the name alone. 0 for a null or empty name.
@@ -33,7 +36,7 @@ std::uint32_t GetModuleFileNameA(const void* instance, char* buffer, std::uint32
 // opener took it, otherwise a shell error code: 2 for a null or empty file, 31 for another verb
 // or when the opener refuses. Owner, parameters, folder and show command are accepted and not
 // used.
-inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int ShowNormal = 1;
 std::intptr_t ShellExecuteA(void* owner, const char* verb, const char* file, const char* parameters,
                             const char* directory, int showCommand);
 

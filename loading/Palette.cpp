@@ -12,7 +12,7 @@ host::Font uiFont;
 
 void SetUpPaletteAndFont() {
     // A system colour value holds red in its low byte, then green, then blue.
-    const std::uint32_t face = host::GetSysColor(host::COLOR_BTNFACE);
+    const std::uint32_t face = host::GetSysColor(host::ButtonFaceColour);
     paletteBackground = {static_cast<std::uint8_t>(face & 0xFF),
                          static_cast<std::uint8_t>((face >> 8) & 0xFF),
                          static_cast<std::uint8_t>((face >> 16) & 0xFF), 255, 0};

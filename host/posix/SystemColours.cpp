@@ -1,7 +1,8 @@
 #include "host/Windows.h"
 
+#include "host/std/SystemColourOverrides.h"
+
 #include <array>
-#include <mutex>
 
 namespace host {
 namespace {
@@ -10,7 +11,7 @@ constexpr std::uint32_t Rgb(std::uint32_t red, std::uint32_t green, std::uint32_
     return red | green << 8 | blue << 16;
 }
 
-// The classic desktop scheme.
+// The classic desktop scheme, the stand-in system's colours.
 constexpr std::array<std::uint32_t, SystemColourCount> classicColours = {
     Rgb(200, 200, 200), Rgb(0, 0, 0),       Rgb(153, 180, 209), Rgb(191, 205, 219), Rgb(240, 240, 240),
     Rgb(255, 255, 255), Rgb(100, 100, 100), Rgb(0, 0, 0),       Rgb(0, 0, 0),       Rgb(0, 0, 0),
@@ -21,9 +22,6 @@ constexpr std::array<std::uint32_t, SystemColourCount> classicColours = {
     Rgb(240, 240, 240),
 };
 
-std::mutex coloursMutex;
-std::array<std::uint32_t, SystemColourCount> colours = classicColours;
-
 bool IsElement(int index) {
     return index >= 0 && index < SystemColourCount;
 }
@@ -33,21 +31,7 @@ bool IsElement(int index) {
 std::uint32_t GetSysColor(int index) {
     if (!IsElement(index))
         return 0;
-    std::lock_guard lock(coloursMutex);
-    return colours[std::size_t(index)];
-}
-
-bool SetSysColors(int count, const int* indexes, const std::uint32_t* newColours) {
-    if (count < 0 || (count > 0 && (!indexes || !newColours)))
-        return false;
-    for (int i = 0; i < count; ++i) {
-        if (!IsElement(indexes[i]))
-            return false;
-    }
-    std::lock_guard lock(coloursMutex);
-    for (int i = 0; i < count; ++i)
-        colours[std::size_t(indexes[i])] = newColours[i] & 0xFFFFFF;
-    return true;
+    return SystemColourOverride(index).value_or(classicColours[std::size_t(index)]);
 }
 
 } // namespace host

@@ -112,12 +112,9 @@ TEST_F(LoadingSequence, TextureMissingOrAbsentStillLoads) {
 }
 
 TEST_F(LoadingSequence, PaletteTakesTheButtonFaceWithRedInTheLowByte) {
-    const int index = host::COLOR_BTNFACE;
-    const std::uint32_t original = host::GetSysColor(index);
-    const std::uint32_t face = 224u | (208u << 8) | (192u << 16);
-    ASSERT_TRUE(host::SetSysColors(1, &index, &face));
+    ASSERT_TRUE(host::OverrideSystemColour(host::ButtonFaceColour, 224u | (208u << 8) | (192u << 16)));
     LoadStoreFrom(store, folder, CatalogueDocument({CatalogueColour("A", "S", "N", "T")}));
-    host::SetSysColors(1, &index, &original);
+    host::DropSystemColourOverrides();
     EXPECT_EQ(paletteBackground, (RgbaColour{224, 208, 192, 255, 0}));
     EXPECT_EQ(paletteSelectionOuter, (RgbaColour{49, 106, 197, 255, 0}));
     EXPECT_EQ(paletteTooltipBack, (RgbaColour{255, 255, 225, 255, 0}));

@@ -62,25 +62,17 @@ TEST(ModuleFileName, AnAddressOutsideEveryModuleNamesNothing) {
     EXPECT_STREQ(buffer, "");
 }
 
-TEST(SystemColours, ButtonFaceIsClassicUntilChanged) {
-    EXPECT_EQ(host::GetSysColor(host::COLOR_BTNFACE), 0xF0F0F0u);
-    const int index = host::COLOR_BTNFACE;
+TEST(SystemColours, AnOverrideHoldsInThisProcessUntilDropped) {
+    const std::uint32_t system = host::GetSysColor(host::ButtonFaceColour);
     const std::uint32_t warm = 224 | 208 << 8 | 192 << 16;
-    ASSERT_TRUE(host::SetSysColors(1, &index, &warm));
-    const std::uint32_t colour = host::GetSysColor(host::COLOR_BTNFACE);
-    EXPECT_EQ(colour & 0xFF, 224u);
-    EXPECT_EQ((colour >> 8) & 0xFF, 208u);
-    EXPECT_EQ((colour >> 16) & 0xFF, 192u);
-
-    const int mixed[] = {host::COLOR_BTNFACE, host::SystemColourCount};
-    const std::uint32_t values[] = {0, 0};
-    EXPECT_FALSE(host::SetSysColors(2, mixed, values));
-    EXPECT_EQ(host::GetSysColor(host::COLOR_BTNFACE), warm) << "a refused change changes nothing";
+    ASSERT_TRUE(host::OverrideSystemColour(host::ButtonFaceColour, warm));
+    EXPECT_EQ(host::GetSysColor(host::ButtonFaceColour), warm);
+    EXPECT_FALSE(host::OverrideSystemColour(host::SystemColourCount, 0));
+    EXPECT_FALSE(host::OverrideSystemColour(-1, 0));
     EXPECT_EQ(host::GetSysColor(-1), 0u);
     EXPECT_EQ(host::GetSysColor(host::SystemColourCount), 0u);
-
-    const std::uint32_t classic = 0xF0F0F0;
-    ASSERT_TRUE(host::SetSysColors(1, &index, &classic));
+    host::DropSystemColourOverrides();
+    EXPECT_EQ(host::GetSysColor(host::ButtonFaceColour), system);
 }
 
 TEST(WindowMessages, NamesGetNumbersInTheRegisteredRange) {
@@ -107,7 +99,7 @@ protected:
     void TearDown() override { host::SetShellOpenHandler(before); }
 
     std::intptr_t Open(const char* file, const char* verb = "open") {
-        return host::ShellExecuteA(nullptr, verb, file, nullptr, nullptr, host::SW_SHOWNORMAL);
+        return host::ShellExecuteA(nullptr, verb, file, nullptr, nullptr, host::ShowNormal);
     }
 
     host::ShellOpenHandler before;
