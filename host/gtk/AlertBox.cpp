@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "host/gtk/ItemWidgets.h"
-#include "host/gtk/ToolkitState.h"
+#include "host/std/ToolkitState.h"
 
 namespace host {
 namespace {

@@ -8,7 +8,7 @@
 #include "host/Toolkit.h"
 #include "host/gtk/DialogWindow.h"
 #include "host/gtk/ItemWidgets.h"
-#include "host/gtk/ToolkitState.h"
+#include "host/std/ToolkitState.h"
 
 namespace host {
 namespace {
@@ -77,7 +77,7 @@ void Dispatch(GtkWidget* widget, GdkEventType type, Point point, guint state, st
 
 std::vector<std::string> PopUpTexts(const ItemRecord& record) {
     std::vector<std::string> texts;
-    GtkTreeModel* model = gtk_combo_box_get_model(GTK_COMBO_BOX(record.widget));
+    GtkTreeModel* model = gtk_combo_box_get_model(GTK_COMBO_BOX(Widget(record)));
     GtkTreeIter row;
     for (bool more = gtk_tree_model_get_iter_first(model, &row); more;
          more = gtk_tree_model_iter_next(model, &row)) {
@@ -94,15 +94,15 @@ ItemState StateOf(const ItemRecord& record) {
     state.id = record.id;
     state.kind = record.kind;
     state.rect = record.rect;
-    state.visible = gtk_widget_get_visible(record.widget);
-    state.enabled = gtk_widget_get_sensitive(record.widget);
+    state.visible = gtk_widget_get_visible(Widget(record));
+    state.enabled = gtk_widget_get_sensitive(Widget(record));
     state.text = GetItemText(record);
     if (record.kind == std::int16_t(DialogItemKind::PopUp)) {
         state.popUpItems = PopUpTexts(record);
-        state.selectedItem = std::int16_t(gtk_combo_box_get_active(GTK_COMBO_BOX(record.widget)) + 1);
+        state.selectedItem = std::int16_t(gtk_combo_box_get_active(GTK_COMBO_BOX(Widget(record))) + 1);
     }
     if (record.kind == std::int16_t(DialogItemKind::PushCheck)) {
-        state.on = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(record.widget));
+        state.on = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(Widget(record)));
     }
     state.accessibleName = record.accessibleName;
     state.elements = record.accessibleElements;
@@ -145,8 +145,8 @@ DialogWindow* DialogDriver::OpenWindow() const {
 ItemRecord* DialogDriver::Usable(std::int16_t id, std::uint32_t kindMask, bool mustBeEnabled) const {
     DialogWindow* window = OpenWindow();
     ItemRecord* record = window ? window->Find(id) : nullptr;
-    if (!record || (kindMask & KindBit(record->kind)) == 0 || !gtk_widget_is_drawable(record->widget) ||
-        (mustBeEnabled && !gtk_widget_is_sensitive(record->widget))) {
+    if (!record || (kindMask & KindBit(record->kind)) == 0 || !gtk_widget_is_drawable(Widget(*record)) ||
+        (mustBeEnabled && !gtk_widget_is_sensitive(Widget(*record)))) {
         return nullptr;
     }
     return record;
@@ -163,7 +163,7 @@ bool DialogDriver::ChoosePopUpItem(std::int16_t id, std::string_view utf8) {
         return false;
     }
     record->window->SetDrivenPointer(Centre(record->rect));
-    gtk_combo_box_set_active(GTK_COMBO_BOX(record->widget), int(found - texts.begin()));
+    gtk_combo_box_set_active(GTK_COMBO_BOX(Widget(*record)), int(found - texts.begin()));
     ProcessPendingEvents();
     return true;
 }
@@ -174,7 +174,7 @@ bool DialogDriver::Click(std::int16_t id) {
         return false;
     }
     record->window->SetDrivenPointer(Centre(record->rect));
-    gtk_button_clicked(GTK_BUTTON(record->widget));
+    gtk_button_clicked(GTK_BUTTON(Widget(*record)));
     ProcessPendingEvents();
     return true;
 }
@@ -186,7 +186,7 @@ bool DialogDriver::SendMouse(std::int16_t userItemId, int type, Point point, boo
         return false;
     }
     record->window->SetDrivenPointer(ToClient(*record, point));
-    Dispatch(record->widget, GdkEventType(type), point, leftButtonPressed ? GDK_BUTTON1_MASK : 0,
+    Dispatch(Widget(*record), GdkEventType(type), point, leftButtonPressed ? GDK_BUTTON1_MASK : 0,
              EventTime(startsAction));
     return true;
 }
@@ -250,7 +250,7 @@ bool DialogDriver::Hover(std::int16_t id, Point point) {
         return false;
     }
     // A disabled item takes no mouse moves.
-    if (record->kind == UserItemKind && gtk_widget_is_sensitive(record->widget)) {
+    if (record->kind == UserItemKind && gtk_widget_is_sensitive(Widget(*record))) {
         SendMouse(id, GDK_MOTION_NOTIFY, point, false, true);
     }
     record->window->SetDrivenPointer(ToClient(*record, point));

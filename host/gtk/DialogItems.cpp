@@ -13,7 +13,7 @@ constexpr std::uint32_t KindBit(DialogItemKind kind) {
 }
 
 GtkComboBox* ComboOf(const ItemRecord* record) {
-    return record ? GTK_COMBO_BOX(record->widget) : nullptr;
+    return record ? GTK_COMBO_BOX(Widget(*record)) : nullptr;
 }
 
 // The row of popup item `index` (1-based).
@@ -38,36 +38,36 @@ Rect Item::GetRect() const {
 }
 
 void Item::Show() {
-    if (record && !gtk_widget_get_visible(record->widget)) {
-        gtk_widget_show(record->widget);
+    if (record && !gtk_widget_get_visible(Widget(*record))) {
+        gtk_widget_show(Widget(*record));
         ExpectUpdate(*record);
     }
 }
 
 void Item::Hide() {
     if (record) {
-        gtk_widget_hide(record->widget);
+        gtk_widget_hide(Widget(*record));
     }
 }
 
 bool Item::IsVisible() const {
-    return record && gtk_widget_get_visible(record->widget);
+    return record && gtk_widget_get_visible(Widget(*record));
 }
 
 void Item::Enable() {
     if (record) {
-        gtk_widget_set_sensitive(record->widget, TRUE);
+        gtk_widget_set_sensitive(Widget(*record), TRUE);
     }
 }
 
 void Item::Disable() {
     if (record) {
-        gtk_widget_set_sensitive(record->widget, FALSE);
+        gtk_widget_set_sensitive(Widget(*record), FALSE);
     }
 }
 
 bool Item::IsEnabled() const {
-    return record && gtk_widget_get_sensitive(record->widget);
+    return record && gtk_widget_get_sensitive(Widget(*record));
 }
 
 PushButton::PushButton(ModalDialog& dialog, std::int16_t id)

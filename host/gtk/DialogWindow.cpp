@@ -1,12 +1,11 @@
 #include "host/gtk/DialogWindow.h"
 
-#include <set>
-
 #include "host/CodePage.h"
 #include "host/DialogTemplate.h"
 #include "host/gtk/ClientArea.h"
 #include "host/gtk/ItemWidgets.h"
-#include "host/gtk/ToolkitState.h"
+#include "host/std/TemplateItems.h"
+#include "host/std/ToolkitState.h"
 
 namespace host {
 namespace {
@@ -16,27 +15,6 @@ constexpr guint idleIntervalMs = 50;
 std::vector<DialogWindow*>& AllDialogs() {
     static std::vector<DialogWindow*> dialogs;
     return dialogs;
-}
-
-bool IsWellFormed(const DialogTemplate& dialogTemplate) {
-    if (dialogTemplate.width < 0 || dialogTemplate.height < 0) {
-        return false;
-    }
-    std::set<std::int16_t> ids;
-    for (const DialogTemplateItem& item : dialogTemplate.items) {
-        const auto kind = std::int16_t(item.kind);
-        if (item.id <= 0 || !ids.insert(item.id).second || item.width < 0 || item.height < 0 ||
-            kind < std::int16_t(DialogItemKind::PushButton) || kind > std::int16_t(DialogItemKind::Picture)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-Rect ItemRect(const DialogTemplateItem& item) {
-    // A popup's template height covers its opened list.
-    const std::int16_t height = item.kind == DialogItemKind::PopUp ? PopUp::ClosedHeight : item.height;
-    return Rect(item.left, item.top, std::int16_t(item.left + item.width), std::int16_t(item.top + height));
 }
 
 gboolean OnDeleteEvent(GtkWidget*, GdkEvent*, gpointer data) {
@@ -55,14 +33,6 @@ template <typename T> void RemoveAll(std::vector<T>& list, const T& value) {
 }
 
 } // namespace
-
-void ItemRecord::Attach(Item* source, ItemObserverRef observer) {
-    AddOnce(attachments, ItemAttachment{source, observer});
-}
-
-void ItemRecord::Detach(Item* source, ItemObserverRef observer) {
-    RemoveAll(attachments, ItemAttachment{source, observer});
-}
 
 std::unique_ptr<DialogWindow> DialogWindow::Create(ModalDialog& owner, const DialogTemplate& dialogTemplate) {
     if (!IsToolkitRunning() || !IsWellFormed(dialogTemplate)) {
@@ -114,7 +84,7 @@ ItemRecord& DialogWindow::AddRecord(std::int16_t id, std::int16_t kind, const Re
     record->id = id;
     record->kind = kind;
     record->rect = rect;
-    record->widget = widget;
+    record->widget = reinterpret_cast<NativeWidget*>(widget);
     PlaceInClientArea(clientArea, widget, rect);
     gtk_widget_show(widget);
     ConnectItemSignals(*record);
@@ -243,7 +213,7 @@ std::optional<MousePosition> DialogWindow::GetMousePosition() const {
     MousePosition position{0, client};
     for (auto it = records.rbegin(); it != records.rend(); ++it) {
         const ItemRecord& record = **it;
-        if (gtk_widget_get_visible(record.widget) && record.rect.Contains(client)) {
+        if (gtk_widget_get_visible(Widget(record)) && record.rect.Contains(client)) {
             position.itemId = record.id;
             position.offset = Point{std::int16_t(client.x - record.rect.GetLeft()),
                                     std::int16_t(client.y - record.rect.GetTop())};
@@ -319,7 +289,7 @@ void DialogWindow::CancelPostedClose() {
 
 bool DialogWindow::HasPendingRedraws() const {
     return std::any_of(records.begin(), records.end(), [](const auto& record) {
-        return record->redrawPending && gtk_widget_is_drawable(record->widget);
+        return record->redrawPending && gtk_widget_is_drawable(Widget(*record));
     });
 }
 

@@ -8,7 +8,7 @@
 #include "host/ResourceTypes.h"
 #include "host/gtk/DialogWindow.h"
 #include "host/gtk/ResourceImage.h"
-#include "host/gtk/ToolkitState.h"
+#include "host/std/ToolkitState.h"
 
 namespace host {
 namespace {
@@ -106,7 +106,7 @@ gboolean OnUserItemDraw(GtkWidget*, cairo_t* cr, gpointer data) {
 // A second press of the left button soon after the first and near it is a double click; the
 // press after a double click starts anew.
 bool IsSecondClick(ItemRecord& record, std::uint32_t time, Point point) {
-    GtkSettings* settings = gtk_widget_get_settings(record.widget);
+    GtkSettings* settings = gtk_widget_get_settings(Widget(record));
     int doubleClickTime = 400;
     int doubleClickDistance = 5;
     g_object_get(settings, "gtk-double-click-time", &doubleClickTime, "gtk-double-click-distance",
@@ -214,7 +214,7 @@ GtkWidget* CreateUserItemWidget() {
 }
 
 void ConnectItemSignals(ItemRecord& record) {
-    GtkWidget* widget = record.widget;
+    GtkWidget* widget = Widget(record);
     switch (record.kind) {
     case std::int16_t(DialogItemKind::PushButton):
     case std::int16_t(DialogItemKind::IconPushButton):
@@ -238,26 +238,26 @@ void ConnectItemSignals(ItemRecord& record) {
 }
 
 void DisconnectItemSignals(ItemRecord& record) {
-    g_signal_handlers_disconnect_matched(record.widget, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, &record);
+    g_signal_handlers_disconnect_matched(Widget(record), G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, &record);
 }
 
 void SetItemText(ItemRecord& record, std::string_view utf8) {
     const std::string text = ValidUtf8(utf8);
-    if (GTK_IS_LABEL(record.widget)) {
-        gtk_label_set_text(GTK_LABEL(record.widget), text.c_str());
+    if (GTK_IS_LABEL(Widget(record))) {
+        gtk_label_set_text(GTK_LABEL(Widget(record)), text.c_str());
     } else if (record.kind == std::int16_t(DialogItemKind::PushButton) ||
                record.kind == std::int16_t(DialogItemKind::PushCheck)) {
-        SetCaption(record.widget, text);
+        SetCaption(Widget(record), text);
     }
 }
 
 std::string GetItemText(const ItemRecord& record) {
     const char* text = nullptr;
-    if (GTK_IS_LABEL(record.widget)) {
-        text = gtk_label_get_text(GTK_LABEL(record.widget));
+    if (GTK_IS_LABEL(Widget(record))) {
+        text = gtk_label_get_text(GTK_LABEL(Widget(record)));
     } else if (record.kind == std::int16_t(DialogItemKind::PushButton) ||
                record.kind == std::int16_t(DialogItemKind::PushCheck)) {
-        text = gtk_button_get_label(GTK_BUTTON(record.widget));
+        text = gtk_button_get_label(GTK_BUTTON(Widget(record)));
     }
     return text ? text : "";
 }
@@ -267,7 +267,7 @@ bool IsInsideUpdate() {
 }
 
 void ExpectUpdate(ItemRecord& record) {
-    if (record.kind == UserItemKind && gtk_widget_is_drawable(record.widget)) {
+    if (record.kind == UserItemKind && gtk_widget_is_drawable(Widget(record))) {
         record.redrawPending = true;
     }
 }

@@ -4,7 +4,7 @@
 #include "host/MemoryHandle.h"
 #include "host/ResourceTypes.h"
 #include "host/gtk/DialogWindow.h"
-#include "host/gtk/ToolkitState.h"
+#include "host/std/ToolkitState.h"
 
 namespace host {
 namespace {

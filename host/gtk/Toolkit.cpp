@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/gtk/DialogWindow.h"
-#include "host/gtk/ToolkitState.h"
+#include "host/std/ToolkitState.h"
 
 namespace host {
 namespace {
@@ -23,16 +23,13 @@ const char* const dialogStyle = R"css(
 .tn-dialog separator { min-height: 1px; min-width: 1px; }
 )css";
 
-struct ToolkitState {
+struct GtkState {
     bool tried = false;
     bool running = false;
-    std::vector<const void*> modalLayers;
-    DialogOpenedHook openedHook;
-    std::exception_ptr keptException;
 };
 
-ToolkitState& State() {
-    static ToolkitState state;
+GtkState& State() {
+    static GtkState state;
     return state;
 }
 
@@ -53,7 +50,7 @@ bool AnyRedrawPending() {
 } // namespace
 
 bool InitToolkit() {
-    ToolkitState& state = State();
+    GtkState& state = State();
     if (!state.tried) {
         state.tried = true;
         // Everything is drawn with cairo; probing the display for OpenGL would only load the GL
@@ -69,44 +66,6 @@ bool InitToolkit() {
 
 bool IsToolkitRunning() {
     return State().running;
-}
-
-DialogOpenedHook SetDialogOpenedHook(DialogOpenedHook hook) {
-    return std::exchange(State().openedHook, std::move(hook));
-}
-
-void NotifyDialogOpened(ModalDialog& dialog) {
-    // A copy, so that the hook may replace itself.
-    const DialogOpenedHook hook = State().openedHook;
-    if (hook) {
-        hook(dialog);
-    }
-}
-
-void PushModalLayer(const void* layer) {
-    State().modalLayers.push_back(layer);
-}
-
-void PopModalLayer(const void* layer) {
-    auto& layers = State().modalLayers;
-    layers.erase(std::remove(layers.begin(), layers.end(), layer), layers.end());
-}
-
-const void* GetTopModalLayer() {
-    const auto& layers = State().modalLayers;
-    return layers.empty() ? nullptr : layers.back();
-}
-
-void KeepException(std::exception_ptr exception) {
-    if (!State().keptException) {
-        State().keptException = std::move(exception);
-    }
-}
-
-void RethrowKeptException() {
-    if (auto exception = std::exchange(State().keptException, nullptr)) {
-        std::rethrow_exception(exception);
-    }
 }
 
 void ProcessPendingEvents() {

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+// What every dialog toolkit backend shares: the modal layers, the opened hook, and keeping
+// exceptions out of the window system's C code.
 namespace host {
 
 class ModalDialog;
@@ -14,6 +16,7 @@ const void* GetTopModalLayer();
 // Tells the host's opened hook about a dialog that has opened.
 void NotifyDialogOpened(ModalDialog& dialog);
 
+// Whether the backend's toolkit has started; each backend answers.
 bool IsToolkitRunning();
 
 // Exceptions must not cross the toolkit's C code: what a notification called from the toolkit's
