@@ -16,16 +16,16 @@ namespace {
 
 bool xmlParserStarted = false;
 
-// Runs when the library is loaded, before any export is called.
-__attribute__((constructor)) void AttachModule() {
+} // namespace
+
+void AttachModule(const void* instance) {
     host::RegisterWindowMessageA("commdlg_FileNameOK");
-    moduleInstance = &xmlParserStarted;
+    moduleInstance = instance;
     ComputeModulePath(moduleInstance);
     addOnResourceModule = host::RegisterResourceModule(moduleInstance);
 }
 
-// Runs when the library is unloaded, before its static objects are destroyed.
-__attribute__((destructor)) void DetachModule() {
+void DetachModule() {
     if (addOnResourceModule != host::NoResourceModule) {
         host::RemoveResourceModule(addOnResourceModule);
         addOnResourceModule = host::NoResourceModule;
@@ -40,8 +40,6 @@ __attribute__((destructor)) void DetachModule() {
         xmlParserStarted = false;
     }
 }
-
-} // namespace
 
 bool StartXmlParser() {
     if (!xmlParserStarted) {

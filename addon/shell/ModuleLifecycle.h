@@ -9,6 +9,13 @@
 // The library's instance handle: an address inside the library.
 extern const void* moduleInstance;
 
+// The attach and detach work. Each platform calls them from its own hooks: attach when the library
+// has been loaded, after its static objects are built and before any export is called; detach when
+// it is unloaded, before its static objects are destroyed. `instance` is an address inside the
+// library, its instance handle where the platform has one.
+void AttachModule(const void* instance);
+void DetachModule();
+
 // Starts the XML parser library, once per load of the add-on, before the catalogue is parsed.
 // False when it cannot be started.
 bool StartXmlParser();
