@@ -31,6 +31,7 @@ struct ItemState {
     std::string accessibleName;          // user items
     std::vector<AccessibleElement> elements;
     std::string label;                   // user items: the label shown over them, empty for none
+    int redrawRequests = 0;              // user items: how often the program asked for a redraw
 };
 
 struct DialogState {

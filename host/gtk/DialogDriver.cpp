@@ -107,6 +107,7 @@ ItemState StateOf(const ItemRecord& record) {
     state.accessibleName = record.accessibleName;
     state.elements = record.accessibleElements;
     state.label = record.accessibleLabel;
+    state.redrawRequests = record.redrawRequests;
     return state;
 }
 

@@ -10,6 +10,7 @@ UserItem::UserItem(ModalDialog& dialog, std::int16_t id) : Item(dialog, id, 1u <
 
 void UserItem::Redraw(bool /*eraseBackground*/, bool immediately) {
     if (ItemRecord* record = GetRecord()) {
+        ++record->redrawRequests;
         gtk_widget_queue_draw(Widget(*record));
         ExpectUpdate(*record);
         // The toolkit's loop must not run inside a frame that is being drawn.

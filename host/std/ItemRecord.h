@@ -43,6 +43,7 @@ struct ItemRecord {
     // User items.
     bool mouseMoves = false;
     bool redrawPending = false;
+    int redrawRequests = 0; // how often the program asked for a redraw
     std::optional<std::uint32_t> lastClickTime; // the press that may start a double click
     Point lastClickPoint;
     std::string accessibleName;

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <ostream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "catalogue/TNData.h"
@@ -19,7 +17,6 @@
 #include "host/ModalDialog.h"
 #include "host/OffscreenContext.h"
 #include "host/Toolkit.h"
-#include "host/UserItemObserver.h"
 #include "loading/Palette.h"
 #include "support/StoreLoading.h"
 #include "support/TempFolder.h"
@@ -78,32 +75,6 @@ inline host::DialogTemplate EmptyTemplate() {
     dialogTemplate.items = {{1, host::DialogItemKind::PushButton, 300, 270, 90, 25, 1, 0, 0, "OK"}};
     return dialogTemplate;
 }
-
-// Counts the updates of the user items it observes.
-class UpdateCounter : public host::UserItemObserver {
-public:
-    void UserItemUpdate(const host::UserItemUpdateEvent&) override { ++updates; }
-
-    // Handles events until a tenth of a second passes without an update (two seconds at most):
-    // the display may expose a new window more than once, each time drawn anew, and on a busy
-    // machine those exposures come late.
-    void WaitForStillness() {
-        using Clock = std::chrono::steady_clock;
-        const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(2);
-        Clock::time_point still = Clock::now();
-        int seen = updates;
-        while (Clock::now() < giveUp && Clock::now() - still < std::chrono::milliseconds(100)) {
-            host::ProcessPendingEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            if (updates != seen) {
-                seen = updates;
-                still = Clock::now();
-            }
-        }
-    }
-
-    int updates = 0;
-};
 
 // The store of this library loaded from a catalogue of the test's own; released at the end.
 class GlobalStore {
