@@ -7,12 +7,10 @@
 
 #include <climits>
 #include <cstdio>
-#include <filesystem>
 #include <new>
 #include <optional>
 #include <random>
 #include <string>
-#include <system_error>
 
 namespace {
 
@@ -22,12 +20,6 @@ void Warn(const char* what, std::string_view path = {}) {
     const std::string where = path.empty() ? std::string() : ": " + std::string(path);
     std::printf("BMP warning: %s%s\n", what, where.c_str());
     std::fflush(stdout);
-}
-
-std::string PathOf(const host::FileLocation& location) {
-    host::UniString path;
-    location.GetPathString(path);
-    return path.ToStdString();
 }
 
 // A location beside `target` at which nothing stands yet, not even a link.
@@ -41,10 +33,7 @@ std::optional<host::FileLocation> UnusedSibling(const host::FileLocation& target
         char name[32];
         std::snprintf(name, sizeof name, ".bmp-%08x.tmp", unsigned(numbers()));
         host::FileLocation sibling = folder;
-        std::error_code error;
-        if (sibling.AppendName(name) == host::NoError &&
-            std::filesystem::symlink_status(PathOf(sibling), error).type() ==
-                std::filesystem::file_type::not_found) {
+        if (sibling.AppendName(name) == host::NoError && !host::IsTaken(sibling)) {
             return sibling;
         }
     }
@@ -97,14 +86,10 @@ bool BmpImage::WriteToFile(std::string_view path) const {
         return file.Write(bytes, length) == host::NoError;
     });
     const bool closed = file.Close() == host::NoError;
-    std::error_code error;
-    if (encoded && closed) {
-        std::filesystem::rename(PathOf(*partial), PathOf(target), error);
-        if (!error) {
-            return true;
-        }
+    if (encoded && closed && host::PutFileInPlace(*partial, target) == host::NoError) {
+        return true;
     }
-    std::filesystem::remove(PathOf(*partial), error);
+    host::RemoveFile(*partial);
     Warn("cannot write", path);
     return false;
 }

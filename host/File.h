@@ -41,4 +41,11 @@ private:
     std::FILE* stream = nullptr;
 };
 
+// Whether anything at all stands at `location`: a file, a folder, a link (even one to nothing).
+bool IsTaken(const FileLocation& location);
+// Puts the file at `from` in the place of whatever file stands at `to`, in one step.
+Result PutFileInPlace(const FileLocation& from, const FileLocation& to);
+// Deletes the file at `location`.
+Result RemoveFile(const FileLocation& location);
+
 } // namespace host

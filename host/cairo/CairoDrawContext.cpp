@@ -5,7 +5,7 @@
 
 #include "host/Image.h"
 #include "host/cairo/CairoNative.h"
-#include "host/cairo/SaneRect.h"
+#include "host/std/SaneRect.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 #include "host/cairo/CairoDrawContext.h"
 #include "host/Font.h"
 #include "host/cairo/CairoNative.h"
-#include "host/cairo/SaneRect.h"
+#include "host/std/SaneRect.h"
 #include "host/pango/PangoSupport.h"
 
 namespace host {

@@ -1,6 +1,7 @@
 #include "host/DebugOutput.h"
 
-#include <cstdio>
+#include "host/std/SystemDebugOutput.h"
+
 #include <mutex>
 #include <utility>
 
@@ -28,8 +29,7 @@ void DebugOutput(const char* text) {
     if (sink) {
         sink(text);
     } else {
-        std::fputs(text, stderr);
-        std::fflush(stderr);
+        WriteSystemDebugOutput(text);
     }
 }
 

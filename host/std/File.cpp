@@ -1,5 +1,7 @@
 #include "host/File.h"
 
+#include "host/std/NativePath.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -15,7 +17,7 @@ Result CheckFile(const FileLocation& location) {
         return result;
     }
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path.ToStdString(), error);
+    const std::filesystem::file_status status = std::filesystem::status(NativePath(path), error);
     switch (status.type()) {
     case std::filesystem::file_type::regular:
         return NoError;
@@ -42,7 +44,7 @@ Result File::GetDataLength(std::uint64_t& length) const {
     UniString path;
     location.GetPathString(path);
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path.ToStdString(), error);
+    const std::uintmax_t size = std::filesystem::file_size(NativePath(path), error);
     if (error) {
         return FileErrIo;
     }
@@ -58,7 +60,7 @@ Result File::Open(const char* mode) {
     if (Result result = location.GetPathString(path); result != NoError) {
         return result;
     }
-    stream = std::fopen(path.ToCString(), mode);
+    stream = OpenNativeFile(path, mode);
     return stream != nullptr ? NoError : FileErrIo;
 }
 
@@ -107,6 +109,38 @@ Result File::Close() {
     const int closed = std::fclose(stream);
     stream = nullptr;
     return closed == 0 ? NoError : FileErrIo;
+}
+
+bool IsTaken(const FileLocation& location) {
+    UniString path;
+    if (location.GetPathString(path) != NoError) {
+        return false;
+    }
+    std::error_code error;
+    return std::filesystem::symlink_status(NativePath(path), error).type() != std::filesystem::file_type::not_found;
+}
+
+Result PutFileInPlace(const FileLocation& from, const FileLocation& to) {
+    UniString fromPath;
+    UniString toPath;
+    if (Result result = from.GetPathString(fromPath); result != NoError) {
+        return result;
+    }
+    if (Result result = to.GetPathString(toPath); result != NoError) {
+        return result;
+    }
+    std::error_code error;
+    std::filesystem::rename(NativePath(fromPath), NativePath(toPath), error);
+    return error ? FileErrIo : NoError;
+}
+
+Result RemoveFile(const FileLocation& location) {
+    UniString path;
+    if (Result result = location.GetPathString(path); result != NoError) {
+        return result;
+    }
+    std::error_code error;
+    return std::filesystem::remove(NativePath(path), error) ? NoError : (error ? FileErrIo : FileErrNotFound);
 }
 
 } // namespace host

@@ -1,5 +1,7 @@
 #include "host/Folder.h"
 
+#include "host/std/NativePath.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -11,11 +13,11 @@ Result CreateFolderWhenMissing(const FileLocation& location) {
         return result;
     }
     std::error_code error;
-    std::filesystem::create_directory(path.ToStdString(), error);
+    std::filesystem::create_directory(NativePath(path), error);
     if (!error) {
         return NoError;
     }
-    const std::filesystem::file_status status = std::filesystem::status(path.ToStdString(), error);
+    const std::filesystem::file_status status = std::filesystem::status(NativePath(path), error);
     if (status.type() == std::filesystem::file_type::not_found) {
         return FileErrNotFound;
     }

@@ -1,6 +1,7 @@
 #include "host/Windows.h"
 
-#include <gio/gio.h>
+#include "host/std/SystemShellOpen.h"
+
 #include <string>
 #include <utility>
 
@@ -22,28 +23,21 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-bool LaunchWithDesktop(std::string_view address) {
-    const std::string uri(address);
-    GError* error = nullptr;
-    const bool launched = g_app_info_launch_default_for_uri(uri.c_str(), nullptr, &error);
-    if (error)
-        g_error_free(error);
-    return launched;
-}
-
 ShellOpenHandler handler;
 
 } // namespace
 
-std::intptr_t ShellExecuteA(void*, const char* verb, const char* file, const char*, const char*, int) {
+std::intptr_t ShellExecuteA(void* owner, const char* verb, const char* file, const char*, const char*,
+                            int showCommand) {
     if (verb && !EqualIgnoringAsciiCase(verb, "open"))
         return shellNoAssociation;
     if (file == nullptr || *file == '\0')
         return shellFileNotFound;
+    if (!handler)
+        return SystemShellOpen(owner, file, showCommand);
     // A copy, so that the handler may replace itself.
     const ShellOpenHandler open = handler;
-    const bool opened = open ? open(file) : LaunchWithDesktop(file);
-    return opened ? shellOpened : shellNoAssociation;
+    return open(file) ? shellOpened : shellNoAssociation;
 }
 
 ShellOpenHandler SetShellOpenHandler(ShellOpenHandler newHandler) {

@@ -8,7 +8,7 @@
 
 namespace host {
 
-// Far beyond any window, well inside cairo's fixed-point range.
+// Far beyond any window, well inside every drawing library's coordinate range.
 inline constexpr double CoordinateLimit = 1.0e6;
 
 inline double LimitCoordinate(double value) {
