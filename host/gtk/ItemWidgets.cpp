@@ -165,16 +165,6 @@ void OnUserItemUnmap(GtkWidget*, gpointer data) {
 
 } // namespace
 
-std::string ValidUtf8(std::string_view text) {
-    if (text.empty()) {
-        return {}; // an empty view may carry no storage at all
-    }
-    gchar* valid = g_utf8_make_valid(text.data(), gssize(text.size()));
-    std::string result(valid);
-    g_free(valid);
-    return result;
-}
-
 GtkWidget* CreateTemplateItemWidget(const DialogTemplateItem& item) {
     const std::string text = ToUtf8(item.text, CodePage::CentralEuropean);
     switch (item.kind) {

@@ -6,13 +6,11 @@
 #include <string_view>
 
 #include "host/DialogTemplate.h"
+#include "host/std/ValidUtf8.h"
 
 namespace host {
 
 struct ItemRecord;
-
-// The text with every byte that is not part of well-formed UTF-8 replaced.
-std::string ValidUtf8(std::string_view text);
 
 // The widget that shows a template item (texts converted from the template's code page); null for
 // no widget.
