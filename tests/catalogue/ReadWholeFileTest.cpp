@@ -4,7 +4,6 @@
 #include "host/FileLocation.h"
 #include "host/FileTypes.h"
 
-#include "support/ChildProcess.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -42,19 +41,6 @@ TEST(ReadWholeFile, FailuresLeaveNoBytesAndSayWhy) {
     EXPECT_EQ(ReadWholeFile(folder.GetLocation(), bytes), host::FileErrIsFolder);
     EXPECT_TRUE(bytes.empty());
     EXPECT_EQ(ReadWholeFile(host::FileLocation(), bytes), host::FileErrNoLocation);
-}
-
-TEST(ReadWholeFile, AFileThatCannotBeOpenedIsTheAddOnsOwnFailure) {
-    TempFolder folder;
-    const auto path = folder.Write("locked", "secret");
-    std::filesystem::permissions(path, std::filesystem::perms::none);
-    const auto inChild = [&] {
-        ASSERT_TRUE(testsupport::EnforceFilePermissions());
-        std::vector<std::uint8_t> bytes;
-        EXPECT_EQ(ReadWholeFile(folder.GetLocation("locked"), bytes), TNErrCannotRead);
-        EXPECT_TRUE(bytes.empty());
-    };
-    EXPECT_TRUE(testsupport::PassesInChildProcess(inChild));
 }
 
 TEST(ImageFileTypes, AreTheFileLibrarysTypes) {

@@ -1,5 +1,6 @@
 #include "BmpFiles.h"
 
+#include <gtest/gtest.h>
 #include <stb_image.h>
 
 #include <algorithm>
@@ -34,4 +35,25 @@ std::vector<std::filesystem::path> ListFiles(const std::filesystem::path& folder
     }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+BmpPixel PatternPixel(int column, int row) {
+    return {std::uint8_t(7 + row), std::uint8_t(row * 100), std::uint8_t(column * 50), 0};
+}
+
+BmpImage PatternImage(int width, int height) {
+    BmpImage bmp;
+    EXPECT_TRUE(bmp.SetSize(width, height));
+    EXPECT_TRUE(bmp.SetBitDepth(24));
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            bmp.SetPixel(column, row, PatternPixel(column, row));
+        }
+    }
+    return bmp;
+}
+
+std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }

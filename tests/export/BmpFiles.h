@@ -1,7 +1,10 @@
 #pragma once
 
+#include "export/BmpImage.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 // A BMP file read back: its header's size and bit depth, and its pixels as red, green, blue, rows
@@ -22,3 +25,10 @@ BmpFile ReadBmpFile(const std::filesystem::path& path);
 
 // Every file below `folder`, as paths relative to it, sorted.
 std::vector<std::filesystem::path> ListFiles(const std::filesystem::path& folder);
+
+// The pixel of a test pattern at a column and row, and an image of the pattern.
+BmpPixel PatternPixel(int column, int row);
+BmpImage PatternImage(int width, int height);
+
+// A file's whole content; empty when it cannot be read.
+std::string Contents(const std::filesystem::path& path);

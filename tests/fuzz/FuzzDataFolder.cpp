@@ -1,7 +1,8 @@
 #include "FuzzDataFolder.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "support/UniqueFolder.h"
+
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -13,11 +14,7 @@ namespace {
 class DataFolder {
 public:
     DataFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tn-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        path = pattern;
+        path = testsupport::MakeUniqueFolder("tn-fuzz-");
         std::filesystem::copy(TN_FUZZ_TEXTURES, path / "textures", std::filesystem::copy_options::recursive);
     }
     ~DataFolder() {
@@ -39,12 +36,10 @@ const std::filesystem::path& GetDataFolder() {
 
 void WriteDataFile(std::string_view name, const std::uint8_t* bytes, std::size_t size) {
     const std::filesystem::path file = GetDataFolder() / name;
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    if (out == nullptr) {
-        throw std::runtime_error("cannot write " + file.string());
-    }
-    const bool written = size == 0 || std::fwrite(bytes, 1, size, out) == size;
-    if (std::fclose(out) != 0 || !written) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes), std::streamsize(size));
+    out.close();
+    if (!out) {
         throw std::runtime_error("cannot write " + file.string());
     }
 }

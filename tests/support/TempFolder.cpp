@@ -1,18 +1,14 @@
 #include "support/TempFolder.h"
 
+#include "support/UniqueFolder.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 
 namespace testsupport {
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tn-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    path = pattern;
-}
+TempFolder::TempFolder() : path(MakeUniqueFolder("tn-test-")) {}
 
 TempFolder::~TempFolder() {
     std::error_code ignored;

@@ -3,9 +3,9 @@
 #include "CatalogueFindings.h"
 
 #include "catalogue/TNPersistentData.h"
+#include "host/CharacterCase.h"
 
 #include <cwctype>
-#include <locale.h>
 #include <map>
 #include <unordered_map>
 
@@ -16,9 +16,8 @@ std::string Text(const host::UniString& text) {
 }
 
 // `utf8` without white space and in lower case, so that names that differ only in those compare
-// equal. Falls back to ASCII letters when the system has no UTF-8 locale.
+// equal.
 std::u32string Folded(const std::string& utf8) {
-    static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(nullptr));
     std::u32string folded;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
@@ -31,8 +30,7 @@ std::u32string Folded(const std::string& utf8) {
         if (code == 0xA0 || std::iswspace(wint_t(code))) {
             continue;
         }
-        folded += unicode != locale_t(nullptr) ? char32_t(towlower_l(wint_t(code), unicode))
-                                               : (code >= 'A' && code <= 'Z' ? code + ('a' - 'A') : code);
+        folded += host::LowerCaseOf(code);
     }
     return folded;
 }

@@ -147,7 +147,7 @@ TEST(ResourceModules, FilesWithoutResourcesAreRefused) {
     const std::string text = ::testing::TempDir() + "tn_not_elf_" + std::to_string(::getpid());
     std::ofstream(text) << "\x7F"
                            "ELF is what this is not\n";
-    const std::string noSection = std::string(TN_BINARY_DIR) + "/host/libtnhost.so";
+    const std::string noSection = TN_PLATFORM_LIBRARY;
     for (const char* path :
          {text.c_str(), noSection.c_str(), "/nonexistent/file", "/proc/self", "", "/dev/null"})
         EXPECT_EQ(host::RegisterResourceFile(path), host::NoResourceModule) << path;
