@@ -1,10 +1,13 @@
 # The platform the build is for and the libraries it builds on. Every platform has Xerces-C and
 # stb (tn::xerces, tn::stb); the stand-in platform on Linux draws with GTK 3, cairo and pango.
-# TN_PLATFORM names the platform: "linux" or "windows".
+# TN_PLATFORM names the platform: "linux" or "windows"; TN_HAS_TOOLKIT says whether its dialog
+# toolkit is built (not yet on Windows).
 if(WIN32)
   set(TN_PLATFORM windows)
+  set(TN_HAS_TOOLKIT OFF)
 else()
   set(TN_PLATFORM linux)
+  set(TN_HAS_TOOLKIT ON)
 endif()
 
 find_package(PkgConfig)
@@ -24,6 +27,16 @@ else()
   find_package(XercesC 3.2 REQUIRED)
   add_library(tn_xerces INTERFACE)
   target_link_libraries(tn_xerces INTERFACE XercesC::XercesC)
+  # Programs and libraries in one folder, beside the DLLs they load: the C++ runtime, which the
+  # host, the platform library and the add-on share, and Xerces-C.
+  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll} OUTPUT_VARIABLE found
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    file(COPY ${found} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+  endforeach()
+  file(GLOB xerces_dlls ${TN_WINDOWS_PREFIX}/bin/*.dll)
+  file(COPY ${xerces_dlls} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
   # stb from the libstb-dev headers, its implementations compiled here.
   find_path(TN_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb NO_CMAKE_FIND_ROOT_PATH REQUIRED)
   add_library(tn_stb STATIC ${PROJECT_SOURCE_DIR}/cmake/StbImplementation.c)

@@ -16,30 +16,38 @@
 #include "support/StoreLoading.h"
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
+#include "HostileCatalogue.h"
 
-#include <sys/stat.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 #include <set>
 #include <string>
 
+namespace fs = std::filesystem;
+
+std::string Climbing(const std::string& absolute) {
+    std::string path;
+    for (int i = 0; i < 40; ++i) {
+        path += "../";
+    }
+    return path + absolute.substr(1);
+}
+
+void ExpectNoTextures(const TNData& store) {
+    for (const auto& colour : store.GetCatalogue()->colours) {
+        EXPECT_EQ(colour->textureData, nullptr);
+        EXPECT_TRUE(colour->blank);
+    }
+}
+
 namespace {
 
-namespace fs = std::filesystem;
 using testsupport::CatalogueColour;
 using testsupport::CatalogueDocument;
 using testsupport::Setting;
 using testsupport::TempFolder;
-
-struct CatalogueCase {
-    const char* name;
-    std::function<void(const TempFolder&)> make; // writes colours.xml and what it names
-    host::Result result;
-    std::size_t colours; // in the catalogue afterwards
-    std::function<void(const TNData&)> check = {};
-};
 
 const std::string colourList =
     "<colours>" + CatalogueColour("M", "S", "N", "T").ToElement("colour") + "</colours><auxiliaryColours/>";
@@ -78,14 +86,6 @@ void Stretch(const TempFolder& folder, const std::string& relative, std::uintmax
 }
 
 // A path from the data folder up to the root and down to `absolute`.
-std::string Climbing(const std::string& absolute) {
-    std::string path;
-    for (int i = 0; i < 40; ++i) {
-        path += "../";
-    }
-    return path + absolute.substr(1);
-}
-
 // `count` colours of one product, written short: the attributes come from the document type's
 // defaults.
 std::string ColoursFromDefaults(std::size_t count) {
@@ -108,20 +108,6 @@ CatalogueCase AmountCase(const char* name, const char* value, std::uint8_t amoun
                                                {Setting("colourmixer.amountofcolour", value)}));
             },
             host::NoError, 1, [amount](const TNData&) { EXPECT_EQ(colourAmount, amount); }};
-}
-
-CatalogueCase DeviceCatalogue(const char* name, const char* device) {
-    return {
-        name,
-        [device](const TempFolder& folder) { fs::create_symlink(device, folder.GetPath() / "colours.xml"); },
-        TNErrCannotRead, 0};
-}
-
-void ExpectNoTextures(const TNData& store) {
-    for (const auto& colour : store.GetCatalogue()->colours) {
-        EXPECT_EQ(colour->textureData, nullptr);
-        EXPECT_TRUE(colour->blank);
-    }
 }
 
 std::set<fs::path> Listing(const TempFolder& folder) {
@@ -154,9 +140,8 @@ TEST_P(HostileCatalogue, FailsOrLoadsWhatItShouldAndWritesOnlyTheTextureFolder) 
     EXPECT_EQ(Listing(folder), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, HostileCatalogue,
-    ::testing::Values(
+std::vector<CatalogueCase> AllCases() {
+    std::vector<CatalogueCase> cases{
         CatalogueCase{"HundredThousandNestedElements",
                       [](const TempFolder& folder) {
                           std::string xml = "<catalogue>";
@@ -194,24 +179,6 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase("ColourAmountOfOne", "1.0", 0), AmountCase("ColourAmountOfMinusOne", "-1", 0),
         AmountCase("ColourAmountOf1e30", "1e30", 0), AmountCase("ColourAmountBeyondAFloat", "1e39", 0),
         AmountCase("ColourAmountOfMinusOneHalf", "-0.5", 128),
-        DeviceCatalogue("CatalogueIsDevZero", "/dev/zero"),
-        DeviceCatalogue("CatalogueIsDevRandom", "/dev/random"),
-        CatalogueCase{"CatalogueIsAPipe",
-                      [](const TempFolder& folder) {
-                          ASSERT_EQ(::mkfifo((folder.GetPath() / "colours.xml").c_str(), 0600), 0);
-                      },
-                      TNErrCannotRead, 0},
-        CatalogueCase{"TexturesAreDevices",
-                      [](const TempFolder& folder) {
-                          std::vector<testsupport::XmlAttributes> colours;
-                          for (const char* device : {"/dev/zero", "/dev/random", "/dev/urandom"}) {
-                              colours.push_back(CatalogueColour("M", "S", "N", "T")
-                                                    .Set("texture", Climbing(device))
-                                                    .Set("red", "-1"));
-                          }
-                          folder.Write("colours.xml", CatalogueDocument(colours));
-                      },
-                      host::NoError, 3, ExpectNoTextures},
         CatalogueCase{
             "TextureOfFourGibibytes",
             [](const TempFolder& folder) {
@@ -227,8 +194,14 @@ INSTANTIATE_TEST_SUITE_P(
             "MoreThan32767ColoursInOneGroup",
             [](const TempFolder& folder) { folder.Write("colours.xml", ColoursFromDefaults(32770)); },
             host::NoError, 32770,
-            [](const TNData& store) { EXPECT_EQ(store.GetCatalogue()->GetLargestGroup(), 32767); }}),
-    [](const auto& info) { return info.param.name; });
+            [](const TNData& store) { EXPECT_EQ(store.GetCatalogue()->GetLargestGroup(), 32767); }}};
+    const std::vector<CatalogueCase> platform = PlatformCatalogueCases();
+    cases.insert(cases.end(), platform.begin(), platform.end());
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HostileCatalogue, ::testing::ValuesIn(AllCases()),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(CatalogueSizeLimit, ALongerFileIsNotReadAndTheLimitIsTheReason) {
     TempFolder folder;

@@ -2,12 +2,12 @@
 #include "loading/ColourAmount.h"
 #include "support/TempFolder.h"
 
+#include "DecimalComma.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <limits>
 #include <string>
 
@@ -54,25 +54,6 @@ INSTANTIATE_TEST_SUITE_P(CatalogueValues, FractionValues,
                                            FractionCase{"abc", 0.0f}, FractionCase{"", 0.0f},
                                            FractionCase{"--1", 0.0f}, FractionCase{"0,6", 0.0f},
                                            FractionCase{"1e99", 0.0f}));
-
-// Switches the process's numbers to a locale that writes "0,6": Hungarian, as the add-on's users
-// have it, compiled into a temporary folder when the system has no such locale.
-bool UseDecimalCommaLocale(const testsupport::TempFolder& folder) {
-    if (std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") == nullptr) {
-        const std::string compile = "localedef -i hu_HU -f UTF-8 '" +
-                                    (folder.GetPath() / "hu_HU.UTF-8").string() + "' >/dev/null 2>&1";
-        if (std::system(compile.c_str()) != 0 && !std::filesystem::exists(folder.GetPath() / "hu_HU.UTF-8")) {
-            return false;
-        }
-        ::setenv("LOCPATH", folder.GetPath().c_str(), 1);
-        const bool switched = std::setlocale(LC_NUMERIC, "hu_HU.UTF-8") != nullptr;
-        ::unsetenv("LOCPATH");
-        if (!switched) {
-            return false;
-        }
-    }
-    return std::string(std::localeconv()->decimal_point) == ",";
-}
 
 TEST(CatalogueValues, FractionsIgnoreTheProcessLocale) {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);

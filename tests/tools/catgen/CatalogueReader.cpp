@@ -56,7 +56,7 @@ ReadCatalogue ReadCatalogueFile(const std::filesystem::path& file) {
     HandlerBase errors;
     parser.setErrorHandler(&errors);
     try {
-        parser.parse(file.c_str());
+        parser.parse(file.string().c_str());
     } catch (const SAXParseException& e) {
         throw std::runtime_error(file.string() + " line " + std::to_string(e.getLineNumber()) + ": " +
                                  Utf8(e.getMessage()));

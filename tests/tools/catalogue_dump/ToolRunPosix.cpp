@@ -7,7 +7,7 @@
 namespace testsupport {
 
 ToolOutput RunCatalogueTool(const std::string& arguments) {
-    const std::string command = TN_BINARY_DIR "/tools/catalogue-dump/tncatalogue " + arguments + " 2>&1";
+    const std::string command = std::string(TN_CATALOGUE_TOOL) + " " + arguments + " 2>&1";
     ToolOutput output;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {

@@ -1,0 +1,135 @@
+#include "host/gdiplus/GdiplusDrawContext.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "host/Image.h"
+#include "host/std/SaneRect.h"
+
+namespace host {
+
+namespace {
+
+constexpr double MaxPenWidth = 1000.0;
+
+float PenWidth(const Pen& pen) {
+    return float(pen.width >= 1.0 ? std::min(pen.width, MaxPenWidth) : 1.0); // NaN as well gives 1
+}
+
+Gdiplus::RectF ToRectF(const RealRect& r) {
+    return Gdiplus::RectF(float(r.left), float(r.top), float(r.GetWidth()), float(r.GetHeight()));
+}
+
+} // namespace
+
+GdiplusDrawContext::GdiplusDrawContext(NativeDrawContext* native, const ContextAttributes& attributes,
+                                       std::unique_ptr<NativeDrawContext> ownedNative)
+    : owned(std::move(ownedNative)), graphics(native != nullptr ? native->graphics.get() : nullptr),
+      attributes(attributes) {
+    if (graphics == nullptr) {
+        return;
+    }
+    saved = graphics->Save();
+    graphics->SetCompositingMode(Gdiplus::CompositingModeSourceOver);
+    graphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+    graphics->SetSmoothingMode(attributes.antialiasing ? Gdiplus::SmoothingModeAntiAlias
+                                                       : Gdiplus::SmoothingModeNone);
+    graphics->SetInterpolationMode(attributes.antialiasing ? Gdiplus::InterpolationModeHighQualityBilinear
+                                                           : Gdiplus::InterpolationModeNearestNeighbor);
+}
+
+GdiplusDrawContext::~GdiplusDrawContext() {
+    if (graphics != nullptr) {
+        graphics->Flush(Gdiplus::FlushIntentionSync);
+        graphics->Restore(saved);
+    }
+}
+
+void GdiplusDrawContext::FillRect(const RealRect& rect, const SolidPattern& pattern) {
+    const std::optional<RealRect> r = SaneRect(rect);
+    if (graphics == nullptr || !r || !HasArea(*r)) {
+        return;
+    }
+    Gdiplus::SolidBrush brush(ToColor(pattern.GetColour()));
+    graphics->FillRectangle(&brush, ToRectF(*r));
+}
+
+// The outline runs through the centres of the edge pixels, so a 1-pixel pen covers exactly those.
+void GdiplusDrawContext::FrameRect(const RealRect& rect, const Pen& pen) {
+    const std::optional<RealRect> r = SaneRect(rect);
+    if (graphics == nullptr || !r) {
+        return;
+    }
+    Gdiplus::Pen stroke(ToColor(pen.colour), PenWidth(pen));
+    stroke.SetLineJoin(Gdiplus::LineJoinMiter);
+    graphics->DrawRectangle(&stroke, float(r->left + 0.5), float(r->top + 0.5), float(r->GetWidth()),
+                            float(r->GetHeight()));
+}
+
+void GdiplusDrawContext::DrawLine(double x1, double y1, double x2, double y2) {
+    if (graphics == nullptr || !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) ||
+        !std::isfinite(y2)) {
+        return;
+    }
+    const float ax = float(LimitCoordinate(x1) + 0.5);
+    const float ay = float(LimitCoordinate(y1) + 0.5);
+    const float bx = float(LimitCoordinate(x2) + 0.5);
+    const float by = float(LimitCoordinate(y2) + 0.5);
+    const float width = PenWidth(linePen);
+    if (ax == bx && ay == by) {
+        // A line of no length is a dot of the pen's width.
+        Gdiplus::SolidBrush brush(ToColor(linePen.colour));
+        graphics->FillRectangle(&brush, ax - width / 2, ay - width / 2, width, width);
+        return;
+    }
+    // Square caps reach half a pen width past the end points' centres, covering the end pixels.
+    Gdiplus::Pen stroke(ToColor(linePen.colour), width);
+    stroke.SetLineCap(Gdiplus::LineCapSquare, Gdiplus::LineCapSquare, Gdiplus::DashCapFlat);
+    graphics->DrawLine(&stroke, ax, ay, bx, by);
+}
+
+void GdiplusDrawContext::DrawImage(const Image& image, const RealRect& destination,
+                                   const std::optional<RealRect>& source) {
+    const int iw = image.GetWidth();
+    const int ih = image.GetHeight();
+    const std::optional<RealRect> dst = SaneRect(destination);
+    const std::optional<RealRect> src = source ? SaneRect(*source) : RealRect(0, 0, iw, ih);
+    if (graphics == nullptr || iw <= 0 || ih <= 0 || !image.GetPixels() || !dst || !src || !HasArea(*dst) ||
+        !HasArea(*src)) {
+        return;
+    }
+    const double scaleX = dst->GetWidth() / src->GetWidth();
+    const double scaleY = dst->GetHeight() / src->GetHeight();
+    // Only the part of the source inside the image is drawn, into the matching part of the destination.
+    RealRect inside;
+    inside.left = std::max(src->left, 0.0);
+    inside.top = std::max(src->top, 0.0);
+    inside.right = std::min(src->right, static_cast<double>(iw));
+    inside.bottom = std::min(src->bottom, static_cast<double>(ih));
+    if (!HasArea(inside)) {
+        return;
+    }
+    RealRect target;
+    target.left = dst->left + (inside.left - src->left) * scaleX;
+    target.top = dst->top + (inside.top - src->top) * scaleY;
+    target.right = dst->left + (inside.right - src->left) * scaleX;
+    target.bottom = dst->top + (inside.bottom - src->top) * scaleY;
+
+    const std::unique_ptr<Gdiplus::Bitmap> pixels = LendPixels(iw, ih, image.GetStride(), image.GetPixels());
+    if (!pixels) {
+        return;
+    }
+    // Mirrored tiles beyond the edges keep scaled edges from fading into transparency.
+    Gdiplus::ImageAttributes edges;
+    edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+    graphics->DrawImage(pixels.get(), ToRectF(target), float(inside.left), float(inside.top),
+                        float(inside.GetWidth()), float(inside.GetHeight()), Gdiplus::UnitPixel, &edges);
+}
+
+void GdiplusDrawContext::Flush() {
+    if (graphics != nullptr) {
+        graphics->Flush(Gdiplus::FlushIntentionSync);
+    }
+}
+
+} // namespace host

@@ -1,0 +1,28 @@
+#include "ToolRun.h"
+
+#include <array>
+#include <cstdio>
+
+namespace testsupport {
+
+// The command interpreter takes the tool's path with backslashes; the build gives it with slashes.
+ToolOutput RunCatalogueTool(const std::string& arguments) {
+    std::string tool = TN_CATALOGUE_TOOL;
+    for (char& c : tool) {
+        c = c == '/' ? '\\' : c;
+    }
+    const std::string command = "\"" + tool + "\" " + arguments + " 2>&1";
+    ToolOutput output;
+    FILE* pipe = _popen(command.c_str(), "rb");
+    if (pipe == nullptr) {
+        return output;
+    }
+    std::array<char, 4096> buffer{};
+    while (std::fgets(buffer.data(), int(buffer.size()), pipe) != nullptr) {
+        output.text += buffer.data();
+    }
+    output.status = _pclose(pipe);
+    return output;
+}
+
+} // namespace testsupport
