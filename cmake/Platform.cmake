@@ -43,4 +43,14 @@ else()
   target_include_directories(tn_stb SYSTEM PUBLIC ${TN_STB_INCLUDE_DIR})
 endif()
 add_library(tn::xerces ALIAS tn_xerces)
+
+# tn_program(<target>): what every program of the platform carries; on Windows the manifest that
+# makes UTF-8 its code page.
+function(tn_program target)
+  if(TN_PLATFORM STREQUAL "windows")
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/Utf8Manifest.rc)
+    set_source_files_properties(${PROJECT_SOURCE_DIR}/cmake/Utf8Manifest.rc PROPERTIES
+                                OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/Utf8.manifest)
+  endif()
+endfunction()
 add_library(tn::stb ALIAS tn_stb)

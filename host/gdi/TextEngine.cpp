@@ -47,18 +47,43 @@ HFONT FontOf(const Font& font) {
     return GdiFontFor(Widen(font.family.ToStdString()), font.size, font.style);
 }
 
-// Offsets at which the text may be cut without parting a character (a surrogate pair) or a mark
-// from its letter, shortest first; 0 included, the whole length excluded.
+char32_t CodeAt(std::wstring_view text, std::size_t i) {
+    const char32_t unit = text[i];
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        return 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+    }
+    return unit;
+}
+
+bool IsRegionalIndicator(char32_t code) {
+    return code >= 0x1F1E6 && code <= 0x1F1FF;
+}
+
+// Whether a character cluster goes on into `code`: marks, joiners, variation selectors and skin
+// tones belong to the character before them.
+bool Extends(char32_t code, WORD type) {
+    return (type & C3_NONSPACING) != 0 || code == 0x200D || (code >= 0xFE00 && code <= 0xFE0F) ||
+           (code >= 0x1F3FB && code <= 0x1F3FF) || (code >= 0xE0020 && code <= 0xE007F);
+}
+
+// Offsets at which the text may be cut without parting a character: not inside a surrogate pair,
+// before a mark or after a joiner, nor between the two regional indicators of a flag. Shortest
+// first; 0 included, the whole length excluded.
 std::vector<std::size_t> CutPositions(std::wstring_view text) {
     std::vector<WORD> types(text.size());
     GetStringTypeW(CT_CTYPE3, text.data(), int(text.size()), types.data());
     std::vector<std::size_t> cuts;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool low = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
-        const bool mark = (types[i] & C3_NONSPACING) != 0;
-        if (i == 0 || (!low && !mark)) {
+    char32_t previous = 0;
+    int indicatorsInRow = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t code = CodeAt(text, i);
+        const bool pairsWithPrevious = IsRegionalIndicator(code) && indicatorsInRow % 2 == 1;
+        if (i == 0 || !(Extends(code, types[i]) || previous == 0x200D || pairsWithPrevious)) {
             cuts.push_back(i);
         }
+        indicatorsInRow = IsRegionalIndicator(code) ? indicatorsInRow + 1 : 0;
+        previous = code;
+        i += code > 0xFFFF ? 2 : 1;
     }
     return cuts;
 }

@@ -31,7 +31,8 @@ GdiplusDrawContext::GdiplusDrawContext(NativeDrawContext* native, const ContextA
     }
     saved = graphics->Save();
     graphics->SetCompositingMode(Gdiplus::CompositingModeSourceOver);
-    graphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+    // Whole coordinates are pixel centres for strokes: a 1-pixel pen through them covers the pixel.
+    graphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
     graphics->SetSmoothingMode(attributes.antialiasing ? Gdiplus::SmoothingModeAntiAlias
                                                        : Gdiplus::SmoothingModeNone);
     graphics->SetInterpolationMode(attributes.antialiasing ? Gdiplus::InterpolationModeHighQualityBilinear
@@ -54,7 +55,7 @@ void GdiplusDrawContext::FillRect(const RealRect& rect, const SolidPattern& patt
     graphics->FillRectangle(&brush, ToRectF(*r));
 }
 
-// The outline runs through the centres of the edge pixels, so a 1-pixel pen covers exactly those.
+// The outline runs through the edge pixels, so a 1-pixel pen covers exactly those.
 void GdiplusDrawContext::FrameRect(const RealRect& rect, const Pen& pen) {
     const std::optional<RealRect> r = SaneRect(rect);
     if (graphics == nullptr || !r) {
@@ -62,8 +63,7 @@ void GdiplusDrawContext::FrameRect(const RealRect& rect, const Pen& pen) {
     }
     Gdiplus::Pen stroke(ToColor(pen.colour), PenWidth(pen));
     stroke.SetLineJoin(Gdiplus::LineJoinMiter);
-    graphics->DrawRectangle(&stroke, float(r->left + 0.5), float(r->top + 0.5), float(r->GetWidth()),
-                            float(r->GetHeight()));
+    graphics->DrawRectangle(&stroke, float(r->left), float(r->top), float(r->GetWidth()), float(r->GetHeight()));
 }
 
 void GdiplusDrawContext::DrawLine(double x1, double y1, double x2, double y2) {
@@ -71,15 +71,15 @@ void GdiplusDrawContext::DrawLine(double x1, double y1, double x2, double y2) {
         !std::isfinite(y2)) {
         return;
     }
-    const float ax = float(LimitCoordinate(x1) + 0.5);
-    const float ay = float(LimitCoordinate(y1) + 0.5);
-    const float bx = float(LimitCoordinate(x2) + 0.5);
-    const float by = float(LimitCoordinate(y2) + 0.5);
+    const float ax = float(LimitCoordinate(x1));
+    const float ay = float(LimitCoordinate(y1));
+    const float bx = float(LimitCoordinate(x2));
+    const float by = float(LimitCoordinate(y2));
     const float width = PenWidth(linePen);
     if (ax == bx && ay == by) {
         // A line of no length is a dot of the pen's width.
         Gdiplus::SolidBrush brush(ToColor(linePen.colour));
-        graphics->FillRectangle(&brush, ax - width / 2, ay - width / 2, width, width);
+        graphics->FillRectangle(&brush, ax - width / 2 + 0.5f, ay - width / 2 + 0.5f, width, width);
         return;
     }
     // Square caps reach half a pen width past the end points' centres, covering the end pixels.
@@ -119,11 +119,15 @@ void GdiplusDrawContext::DrawImage(const Image& image, const RealRect& destinati
     if (!pixels) {
         return;
     }
-    // Mirrored tiles beyond the edges keep scaled edges from fading into transparency.
+    // Mirrored tiles beyond the edges keep scaled edges from fading into transparency. Images are
+    // sampled at pixel centres: without the half-pixel offset the nearest pixel is taken half a
+    // pixel off.
     Gdiplus::ImageAttributes edges;
     edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+    graphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
     graphics->DrawImage(pixels.get(), ToRectF(target), float(inside.left), float(inside.top),
                         float(inside.GetWidth()), float(inside.GetHeight()), Gdiplus::UnitPixel, &edges);
+    graphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
 }
 
 void GdiplusDrawContext::Flush() {

@@ -6,8 +6,7 @@
 namespace host {
 
 // A drawing context on a GDI+ graphics object, whose state it saves when made and restores when
-// released. Pixel edges lie on whole coordinates, as the drawing library's geometry has it. Its
-// text is drawn by the text backend.
+// released. Its text is drawn by the text backend.
 class GdiplusDrawContext : public DrawContext {
 public:
     // Draws through `native`, or, for a null or empty one, draws nothing. `owned`, when given, is

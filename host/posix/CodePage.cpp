@@ -1,5 +1,7 @@
 #include "host/CodePage.h"
 
+#include "host/std/Utf8Decoding.h"
+
 #include <array>
 #include <cstdint>
 
@@ -43,47 +45,6 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += char(0x80 | ((c >> 6) & 0x3F));
         out += char(0x80 | (c & 0x3F));
     }
-}
-
-// Decodes one UTF-8 character at `pos` and advances past it. A malformed sequence (bad lead byte,
-// missing continuation, overlong form, surrogate, beyond U+10FFFF) yields nothing and advances by
-// one byte.
-bool DecodeUtf8(std::string_view text, std::size_t& pos, char32_t& c) {
-    const auto lead = std::uint8_t(text[pos]);
-    std::size_t length = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-        c = lead;
-        ++pos;
-        return true;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, c = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, c = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, c = lead & 0x07, minimum = 0x10000;
-    } else {
-        ++pos;
-        return false;
-    }
-    if (text.size() - pos < length) {
-        ++pos;
-        return false;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = std::uint8_t(text[pos + i]);
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return false;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        ++pos;
-        return false;
-    }
-    pos += length;
-    return true;
 }
 
 char CentralEuropeanByte(char32_t c) {

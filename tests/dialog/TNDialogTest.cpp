@@ -208,7 +208,7 @@ TEST_F(DialogTest, ExportReportsOnceAndNotesWrittenTextures) {
     EXPECT_EQ(alerts[0].title, "Információ");
     EXPECT_EQ(alerts[0].buttons, (Names{"OK"}));
     EXPECT_TRUE(dialog->IsTexturesWritten());
-    EXPECT_TRUE(std::filesystem::exists(folder.GetPath() / "Tarnova anyagok" / "fa.jpg Dió.bmp"));
+    EXPECT_TRUE(std::filesystem::exists(folder.GetPath() / testsupport::Utf8Path("Tarnova anyagok/fa.jpg Dió.bmp")));
 }
 
 TEST_F(DialogTest, CloseButtonEndsTheRunWithAcceptance) {

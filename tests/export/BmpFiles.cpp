@@ -1,5 +1,7 @@
 #include "BmpFiles.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
@@ -28,13 +30,18 @@ BmpFile ReadBmpFile(const std::filesystem::path& path) {
     return file;
 }
 
-std::vector<std::filesystem::path> ListFiles(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
+std::vector<std::string> ListFiles(const std::filesystem::path& folder) {
+    std::vector<std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        files.push_back(std::filesystem::relative(entry.path(), folder));
+        const std::u8string relative = std::filesystem::relative(entry.path(), folder).generic_u8string();
+        files.emplace_back(relative.begin(), relative.end());
     }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+BmpFile ReadBmpFile(const std::string& utf8Path) {
+    return ReadBmpFile(testsupport::Utf8Path(utf8Path));
 }
 
 BmpPixel PatternPixel(int column, int row) {

@@ -22,9 +22,10 @@ struct BmpFile {
 };
 
 BmpFile ReadBmpFile(const std::filesystem::path& path);
+BmpFile ReadBmpFile(const std::string& utf8Path);
 
-// Every file below `folder`, as paths relative to it, sorted.
-std::vector<std::filesystem::path> ListFiles(const std::filesystem::path& folder);
+// Every file below `folder`, as UTF-8 paths relative to it with "/" between names, sorted.
+std::vector<std::string> ListFiles(const std::filesystem::path& folder);
 
 // The pixel of a test pattern at a column and row, and an image of the pattern.
 BmpPixel PatternPixel(int column, int row);

@@ -47,7 +47,7 @@ TEST(BmpImage, AWriteThatRunsOutOfSpaceKeepsTheOldFile) {
     EXPECT_FALSE(written);
     EXPECT_NE(output.find("BMP warning"), std::string::npos);
     EXPECT_EQ(Contents(path), "old contents");
-    EXPECT_EQ(ListFiles(folder.GetPath()), std::vector<fs::path>{"t.bmp"});
+    EXPECT_EQ(ListFiles(folder.GetPath()), std::vector<std::string>{"t.bmp"});
 }
 
 } // namespace

@@ -12,11 +12,22 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
-using Files = std::vector<fs::path>;
+using Files = std::vector<std::string>;
+
+// A colour name and the texture file the export writes for it, or none.
+struct NameCase {
+    const char* what;
+    std::string colourName;
+    std::optional<std::string> file;
+};
+
+// The names whose file the platform's file names decide.
+std::vector<NameCase> PlatformNameCases();
 
 // A data folder with a 64 x 64 texture "tex.bmp" and the store's chosen colours, exported into
 // its "Tarnova anyagok" unless the test makes that otherwise.
@@ -43,8 +54,8 @@ protected:
     Files Everything() const {
         Files files = ListFiles(data.GetPath());
         for (const char* escape : {"kiszökött.bmp", "tex.bmp kiszökött.bmp"}) {
-            if (fs::exists(data.GetPath().parent_path() / escape)) {
-                files.push_back(fs::path("..") / escape);
+            if (fs::exists(data.GetPath().parent_path() / testsupport::Utf8Path(escape))) {
+                files.push_back(std::string("../") + escape);
             }
         }
         return files;

@@ -83,7 +83,7 @@ protected:
 
     // The file in the texture folder shows the texture upright, washed with `wash` at Amount.
     void ExpectFileShowsTexture(const std::string& name, Channels wash) const {
-        const BmpFile file = ReadBmpFile(TextureFolder() / name);
+        const BmpFile file = ReadBmpFile(TextureFolder() / testsupport::Utf8Path(name));
         ASSERT_TRUE(file.read);
         EXPECT_EQ(file.bitsPerPixel, 24);
         ASSERT_EQ(file.width, TextureWidth);
@@ -101,7 +101,9 @@ protected:
         }
     }
     fs::path TextureFolder() const { return data.GetPath() / "Tarnova anyagok"; }
-    std::string TexturePath(const std::string& name) const { return (TextureFolder() / name).string(); }
+    std::string TexturePath(const std::string& name) const {
+        return testsupport::Utf8String(TextureFolder() / testsupport::Utf8Path(name));
+    }
 
     testsupport::TempFolder data;
     TNData store;
@@ -155,7 +157,7 @@ TEST_F(MaterialExport, ATexturedColourGetsAWashedFile) {
     EXPECT_TRUE(material.locationExisted);
     EXPECT_EQ(colour.colour.alpha, Amount);
     ExpectFileShowsTexture("tex.bmp Hóvirág.bmp", {120, 60, 30});
-    EXPECT_EQ(ListFiles(TextureFolder()), std::vector<fs::path>{"tex.bmp Hóvirág.bmp"});
+    EXPECT_EQ(ListFiles(TextureFolder()), std::vector<std::string>{"tex.bmp Hóvirág.bmp"});
 }
 
 TEST_F(MaterialExport, ATextureOnlyColourIsNotWashedAndHasNoTail) {
@@ -216,7 +218,7 @@ TEST_F(MaterialExport, EverySlotMakesAMaterialAndTheMessageComesOnceAfterAll) {
     EXPECT_EQ(NameField(host.materials[1].bytes), "Tarnova Színes Fal Hóvirág");
     EXPECT_EQ(host.materials[1].locationPath, host.materials[0].locationPath);
     EXPECT_EQ(NameField(host.materials[2].bytes), "Tarnova Színes Fal Kettő");
-    EXPECT_EQ(ListFiles(TextureFolder()), std::vector<fs::path>{"tex.bmp Hóvirág.bmp"});
+    EXPECT_EQ(ListFiles(TextureFolder()), std::vector<std::string>{"tex.bmp Hóvirág.bmp"});
     ASSERT_EQ(host.alerts.size(), 1u);
     const host::AlertRequest& alert = host.alerts[0];
     EXPECT_EQ(alert.type, host::AlertType::Information);
@@ -275,14 +277,14 @@ class UnusableFileName : public MaterialExport, public ::testing::WithParamInter
 TEST_P(UnusableFileName, WritesNoFileAnywhere) {
     // A folder in which "a/b" would land if the name were taken as a path.
     fs::create_directory(TextureFolder() / "tex.bmp a");
-    const std::vector<fs::path> before = ListFiles(data.GetPath());
+    const std::vector<std::string> before = ListFiles(data.GetPath());
     Choose(0, AddColour(GetParam(), {120, 60, 30}, "tex.bmp"));
     EXPECT_TRUE(ExportChosenColours(store));
     ASSERT_EQ(host.materials.size(), 1u);
     EXPECT_EQ(FieldAt<std::int32_t>(host.materials[0].bytes, 300), 2);
     EXPECT_EQ(host.materials[0].locationPath, TextureFolder().string());
     EXPECT_EQ(ListFiles(data.GetPath()), before);
-    EXPECT_FALSE(fs::exists(data.GetPath().parent_path() / "kiszökött.bmp"));
+    EXPECT_FALSE(fs::exists(data.GetPath().parent_path() / testsupport::Utf8Path("kiszökött.bmp")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, UnusableFileName,

@@ -1,5 +1,7 @@
 #include "RecordingHost.h"
 
+#include "support/TempFolder.h"
+
 #include "addon/HostServices.h"
 #include "host/FileLocation.h"
 
@@ -28,7 +30,7 @@ HostResult RecordCreateAttribute(void* context, void* record, void* extension) {
         material.hasLocation = true;
         material.locationPath = path.ToStdString();
         std::error_code unknown; // a path too long to look at did not exist
-        material.locationExisted = std::filesystem::exists(material.locationPath, unknown);
+        material.locationExisted = std::filesystem::exists(testsupport::Utf8Path(material.locationPath), unknown);
     }
     current->materials.push_back(material);
     return 0;

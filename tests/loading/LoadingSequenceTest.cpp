@@ -46,7 +46,7 @@ TEST_F(LoadingSequence, CreatesTheTextureFolderAndSelectsTheFirstProduct) {
 TEST_F(LoadingSequence, KeepsAnExistingTextureFolderAsItIs) {
     folder.Write("Tarnova anyagok/korábbi.bmp", std::string("BM"));
     ASSERT_EQ(LoadStoreFrom(store, folder, CatalogueDocument({CatalogueColour("A", "S", "N", "T")})), 0);
-    EXPECT_TRUE(fs::exists(folder.GetPath() / "Tarnova anyagok/korábbi.bmp"));
+    EXPECT_TRUE(fs::exists(folder.GetPath() / testsupport::Utf8Path("Tarnova anyagok/korábbi.bmp")));
 }
 
 TEST_F(LoadingSequence, SecondLoadAfterSuccessDoesNothing) {

@@ -8,6 +8,15 @@
 
 namespace testsupport {
 
+std::filesystem::path Utf8Path(std::string_view utf8) {
+    return std::filesystem::path(std::u8string_view(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+std::string Utf8String(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 TempFolder::TempFolder() : path(MakeUniqueFolder("tn-test-")) {}
 
 TempFolder::~TempFolder() {
@@ -16,11 +25,11 @@ TempFolder::~TempFolder() {
 }
 
 host::FileLocation TempFolder::GetLocation(const std::string& relative) const {
-    return host::FileLocation((path / relative).string());
+    return host::FileLocation(Utf8String(path / Utf8Path(relative)));
 }
 
 std::filesystem::path TempFolder::Write(const std::string& relative, std::string_view bytes) const {
-    const std::filesystem::path file = path / relative;
+    const std::filesystem::path file = path / Utf8Path(relative);
     std::filesystem::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -10,6 +10,10 @@
 
 namespace testsupport {
 
+// Paths and their UTF-8 text, the form file locations take, whatever the system's own form.
+std::filesystem::path Utf8Path(std::string_view utf8);
+std::string Utf8String(const std::filesystem::path& path);
+
 // A fresh folder below the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
 public:
@@ -19,7 +23,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& GetPath() const { return path; }
-    host::FileLocation GetLocation() const { return host::FileLocation(path.string()); }
+    host::FileLocation GetLocation() const { return host::FileLocation(Utf8String(path)); }
     // The location of `relative` inside the folder.
     host::FileLocation GetLocation(const std::string& relative) const;
 

@@ -151,13 +151,13 @@ int Run(const Request& request) {
     SetModulePath((folder / "tncatalogue").string());
     TNData store;
     if (store.Load() != host::NoError) {
-        std::fprintf(stderr, "tncatalogue: %s: %s (%zu colours read)\n", (folder / "colours.xml").c_str(),
+        std::fprintf(stderr, "tncatalogue: %s: %s (%zu colours read)\n", (folder / "colours.xml").string().c_str(),
                      LoadProblem(folder).c_str(),
                      store.GetCatalogue() ? store.GetCatalogue()->colours.size() : 0);
         return 1;
     }
     if (request.query.empty()) {
-        std::printf("catalogue %s\n", (folder / "colours.xml").c_str());
+        std::printf("catalogue %s\n", (folder / "colours.xml").string().c_str());
         PrintOverview(*store.GetCatalogue());
         return 0;
     }

@@ -1,12 +1,12 @@
 #include "AddOnResources.h"
 #include "host/ResourceTypes.h"
+#include "support/PlatformLibrary.h"
 
 namespace {
 
 TEST(ResourceModules, AModuleWithoutResourcesIsRefused) {
     // The platform library holds no resources of its own.
-    EXPECT_EQ(host::RegisterResourceModule(reinterpret_cast<const void*>(&host::GetActiveResourceModule)),
-              host::NoResourceModule);
+    EXPECT_EQ(host::RegisterResourceModule(testsupport::AddressInsidePlatformLibrary()), host::NoResourceModule);
 }
 
 TEST(ResourceModules, RegisteringLeavesTheActiveModuleAndUseAnswersThePrevious) {

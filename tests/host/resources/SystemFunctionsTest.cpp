@@ -1,5 +1,6 @@
 #include "host/Windows.h"
 #include "host/MemoryHandle.h"
+#include "support/PlatformLibrary.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(ModuleFileName, NamesTheFileThatHoldsTheAddress) {
     const std::string program = ModuleFileName(nullptr);
     EXPECT_TRUE(IsFile(program, TN_PROGRAM_FILE)) << program;
     EXPECT_EQ(ModuleFileName(&inThisProgram), program);
-    const std::string library = ModuleFileName(reinterpret_cast<const void*>(&host::NewHandle));
+    const std::string library = ModuleFileName(testsupport::AddressInsidePlatformLibrary());
     EXPECT_TRUE(IsFile(library, TN_PLATFORM_LIBRARY)) << library;
 }
 

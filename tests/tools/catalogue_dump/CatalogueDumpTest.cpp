@@ -29,7 +29,7 @@ protected:
                          {testsupport::AuxiliaryColour("Tiszta kék", "0", "0", "255")},
                          {testsupport::Setting("weblink", "https://tarnova.example")}));
     }
-    std::string Folder() const { return "'" + folder.GetPath().string() + "'"; }
+    std::string Folder() const { return testsupport::ShellQuoted(testsupport::Utf8String(folder.GetPath())); }
 
     testsupport::TempFolder folder;
 };
@@ -42,10 +42,10 @@ TEST_F(CatalogueDump, PrintsWhatTheChooserOffers) {
 }
 
 TEST_F(CatalogueDump, ListsNearestAndMixedColoursOfAProduct) {
-    const Output nearest = RunCatalogueTool(Folder() + " --nearest Kültér Vakolat 'Finom kapart' 10 10 230");
+    const Output nearest = RunCatalogueTool(Folder() + " --nearest Kültér Vakolat " + testsupport::ShellQuoted("Finom kapart") + " 10 10 230");
     EXPECT_EQ(nearest.status, 0) << nearest.text;
     EXPECT_NE(nearest.text.find("1. Tarnova Finom kapart Kék"), std::string::npos) << nearest.text;
-    const Output mixed = RunCatalogueTool(Folder() + " --mix Kültér Vakolat 'Finom kapart' 10 10 230");
+    const Output mixed = RunCatalogueTool(Folder() + " --mix Kültér Vakolat " + testsupport::ShellQuoted("Finom kapart") + " 10 10 230");
     EXPECT_EQ(mixed.status, 0) << mixed.text;
     EXPECT_NE(mixed.text.find("Tarnova Finom kapart Tiszta kék  rgb 0, 0, 255"), std::string::npos)
         << mixed.text;
@@ -53,7 +53,7 @@ TEST_F(CatalogueDump, ListsNearestAndMixedColoursOfAProduct) {
 
 TEST_F(CatalogueDump, RefusesWhatItCannotDo) {
     EXPECT_EQ(RunCatalogueTool(Folder() + " --colours Kültér Vakolat Nincs").status, 1);
-    EXPECT_EQ(RunCatalogueTool(Folder() + " --nearest Kültér Vakolat 'Finom kapart' 10 10 256").status, 2);
+    EXPECT_EQ(RunCatalogueTool(Folder() + " --nearest Kültér Vakolat " + testsupport::ShellQuoted("Finom kapart") + " 10 10 256").status, 2);
     EXPECT_EQ(RunCatalogueTool(Folder() + " --bogus").status, 2);
     folder.Write("colours.xml", std::string("<catalogue><colours/></catalogue>"));
     const Output broken = RunCatalogueTool(Folder());

@@ -22,4 +22,8 @@ ToolOutput RunCatalogueTool(const std::string& arguments) {
     return output;
 }
 
+std::string ShellQuoted(const std::string& argument) {
+    return "'" + argument + "'";
+}
+
 } // namespace testsupport

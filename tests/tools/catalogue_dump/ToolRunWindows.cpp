@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string>
 
 namespace testsupport {
 
@@ -11,7 +12,8 @@ ToolOutput RunCatalogueTool(const std::string& arguments) {
     for (char& c : tool) {
         c = c == '/' ? '\\' : c;
     }
-    const std::string command = "\"" + tool + "\" " + arguments + " 2>&1";
+    // The command interpreter drops the outermost quotes of a command line that holds several.
+    const std::string command = "\"\"" + tool + "\" " + arguments + " 2>&1\"";
     ToolOutput output;
     FILE* pipe = _popen(command.c_str(), "rb");
     if (pipe == nullptr) {
@@ -22,7 +24,12 @@ ToolOutput RunCatalogueTool(const std::string& arguments) {
         output.text += buffer.data();
     }
     output.status = _pclose(pipe);
+    std::erase(output.text, '\r');
     return output;
+}
+
+std::string ShellQuoted(const std::string& argument) {
+    return "\"" + argument + "\"";
 }
 
 } // namespace testsupport
