@@ -11,6 +11,7 @@
 #include "host/FileLocation.h"
 #include "loading/CatalogueDomParser.h"
 #include "loading/CatalogueParser.h"
+#include "support/UniqueFolder.h"
 #include "tools/catgen/CatalogueGenerator.h"
 
 #include <benchmark/benchmark.h>
@@ -84,12 +85,7 @@ constexpr int textureCount = 50;
 
 // The two generated catalogues, written once into a temporary folder that goes at exit.
 struct Catalogues {
-    Catalogues() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tn-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        root = pattern;
+    Catalogues() : root(testsupport::MakeUniqueFolder("tn-bench-")) {
         WriteSyntheticCatalogue(root / "plain", SyntheticOptions{.colours = plainColours, .textures = 0});
         WriteSyntheticCatalogue(
             root / "textured",

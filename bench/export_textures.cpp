@@ -25,6 +25,7 @@
 #include "export/MaterialExport.h"
 #include "host/AlertBox.h"
 #include "loading/ModuleLocation.h"
+#include "support/UniqueFolder.h"
 
 namespace {
 
@@ -40,12 +41,7 @@ host::addon::HostResult IgnoreCreateAttribute(void*, void*, void*) {
 // A data folder with five textures, and a store whose chosen list holds one colour for each.
 class ExportScene {
 public:
-    ExportScene() {
-        std::string pattern = (fs::temp_directory_path() / "tn-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        folder = pattern;
+    ExportScene() : folder(testsupport::MakeUniqueFolder("tn-bench-")) {
         fs::create_directory(folder / "Tarnova anyagok");
         fs::create_directory(folder / "stb");
         textureLibraryFolder = host::FileLocation((folder / "Tarnova anyagok").string());

@@ -8,6 +8,7 @@
 #include "catalogue/NearestColourSearch.h"
 #include "catalogue/TNData.h"
 #include "loading/ModuleLocation.h"
+#include "support/UniqueFolder.h"
 #include "tools/catgen/CatalogueGenerator.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +20,6 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -32,9 +32,7 @@ TNData& StoreWith(int colours, int auxiliary) {
     static std::map<std::pair<int, int>, std::unique_ptr<TNData>> stores;
     auto& store = stores[{colours, auxiliary}];
     if (!store) {
-        const fs::path folder =
-            fs::temp_directory_path() / ("tn-bench-nearest-" + std::to_string(getpid()) + "-" +
-                                         std::to_string(colours) + "-" + std::to_string(auxiliary));
+        const fs::path folder = testsupport::MakeUniqueFolder("tn-bench-nearest-");
         SyntheticOptions options;
         options.colours = colours;
         options.productSize = colours;

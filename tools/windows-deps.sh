@@ -39,6 +39,19 @@ if ! built xerces-c "$xerces_version"; then
   echo "$xerces_version" >"$prefix/xerces-c.version"
 fi
 
+# Google Benchmark from Debian's source package, for the benchmarks' Windows build.
+benchmark_version=$(apt-cache showsrc benchmark 2>/dev/null | sed -n 's/^Version: //p' | head -n1)
+if [ -n "$benchmark_version" ] && ! built benchmark "$benchmark_version"; then
+  echo "building Google Benchmark $benchmark_version for Windows" >&2
+  (cd "$work" && apt-get source -qq benchmark >/dev/null 2>&1)
+  source=$(find "$work" -maxdepth 1 -type d -name 'benchmark-*' | head -n1)
+  # Without its git history the source names its version only through GIT_VERSION.
+  cross_cmake "$source" "$work/benchmark-build" all -DBUILD_SHARED_LIBS=OFF -DGIT_VERSION="${benchmark_version%%-*}" \
+    -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF -DBENCHMARK_ENABLE_WERROR=OFF
+  cmake --install "$work/benchmark-build" >/dev/null
+  echo "$benchmark_version" >"$prefix/benchmark.version"
+fi
+
 # GoogleTest from Debian's googletest package, which carries its sources.
 gtest_version=$(dpkg-query -W -f='${Version}' googletest)
 if ! built googletest "$gtest_version"; then
