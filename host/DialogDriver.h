@@ -93,9 +93,7 @@ public:
 private:
     DialogWindow* OpenWindow() const;
     ItemRecord* Usable(std::int16_t id, std::uint32_t kindMask, bool mustBeEnabled = true) const;
-    bool SendMouse(std::int16_t userItemId, int type, Point point, bool leftButtonPressed, bool startsAction);
-    struct Rendering;
-    std::unique_ptr<Rendering> Render();
+    bool SendMouse(std::int16_t userItemId, int action, Point point, bool leftButtonPressed, bool startsAction);
 
     ModalDialog& dialog;
 };

@@ -49,4 +49,8 @@ private:
 using ByteSink = std::function<bool(const void* bytes, std::size_t length)>;
 bool EncodeBmp24(int width, int height, const std::uint8_t* rgb, const ByteSink& write);
 
+// Encodes the image as a PNG file of its own colours (not premultiplied) with their alpha, handed
+// to `write` as EncodeBmp24 hands its bytes. False for an image without pixels.
+bool EncodePng(const Image& image, const ByteSink& write);
+
 } // namespace host

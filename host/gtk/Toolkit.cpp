@@ -1,13 +1,6 @@
-#include "host/Toolkit.h"
+#include "host/std/NativeToolkit.h"
 
 #include <gtk/gtk.h>
-
-#include <algorithm>
-#include <utility>
-#include <vector>
-
-#include "host/gtk/DialogWindow.h"
-#include "host/std/ToolkitState.h"
 
 namespace host {
 namespace {
@@ -23,16 +16,6 @@ const char* const dialogStyle = R"css(
 .tn-dialog separator { min-height: 1px; min-width: 1px; }
 )css";
 
-struct GtkState {
-    bool tried = false;
-    bool running = false;
-};
-
-GtkState& State() {
-    static GtkState state;
-    return state;
-}
-
 void InstallDialogStyle() {
     GtkCssProvider* provider = gtk_css_provider_new();
     gtk_css_provider_load_from_data(provider, dialogStyle, -1, nullptr);
@@ -41,63 +24,48 @@ void InstallDialogStyle() {
     g_object_unref(provider);
 }
 
-bool AnyRedrawPending() {
-    const auto& dialogs = DialogWindow::GetAll();
-    return std::any_of(dialogs.begin(), dialogs.end(),
-                       [](const DialogWindow* dialog) { return dialog->HasPendingRedraws(); });
-}
-
 } // namespace
 
-bool InitToolkit() {
-    GtkState& state = State();
-    if (!state.tried) {
-        state.tried = true;
-        // Everything is drawn with cairo; probing the display for OpenGL would only load the GL
-        // drivers, a tenth of a second at start-up. A value the user set is kept.
-        g_setenv("GDK_GL", "disable", FALSE);
-        state.running = gtk_init_check(nullptr, nullptr);
-        if (state.running) {
-            InstallDialogStyle();
-        }
+bool StartNativeToolkit() {
+    // Everything is drawn with cairo; probing the display for OpenGL would only load the GL
+    // drivers, a tenth of a second at start-up. A value the user set is kept.
+    g_setenv("GDK_GL", "disable", FALSE);
+    if (!gtk_init_check(nullptr, nullptr)) {
+        return false;
     }
-    return state.running;
+    InstallDialogStyle();
+    return true;
 }
 
-bool IsToolkitRunning() {
-    return State().running;
+bool HandleWaitingEvent() {
+    return g_main_context_iteration(nullptr, FALSE);
 }
 
-void ProcessPendingEvents() {
-    if (!IsToolkitRunning()) {
+void WaitForEvents(int timeoutMs) {
+    if (timeoutMs < 0) {
+        g_main_context_iteration(nullptr, TRUE);
         return;
     }
-    while (g_main_context_iteration(nullptr, FALSE)) {
-    }
-    RethrowKeptException();
+    // Wakes the loop at the deadline should nothing come.
+    GSource* alarm = g_timeout_source_new(guint(timeoutMs));
+    g_source_set_callback(
+        alarm, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
+    g_source_attach(alarm, nullptr);
+    g_main_context_iteration(nullptr, TRUE);
+    g_source_destroy(alarm);
+    g_source_unref(alarm);
 }
 
-bool FlushRedraws(int timeoutMs) {
-    if (!IsToolkitRunning()) {
-        return true;
-    }
-    const gint64 deadline = g_get_monotonic_time() + gint64(std::max(timeoutMs, 0)) * 1000;
-    while (AnyRedrawPending()) {
-        const gint64 left = deadline - g_get_monotonic_time();
-        if (left <= 0) {
-            return false;
-        }
-        // Wakes the loop at the deadline should no frame come.
-        GSource* alarm = g_timeout_source_new(guint(left / 1000) + 1);
-        g_source_set_callback(
-            alarm, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
-        g_source_attach(alarm, nullptr);
-        g_main_context_iteration(nullptr, TRUE);
-        g_source_destroy(alarm);
-        g_source_unref(alarm);
-        RethrowKeptException();
-    }
-    return true;
+std::uint32_t EventClock() {
+    return std::uint32_t(g_get_monotonic_time() / 1000);
+}
+
+DoubleClickRule GetDoubleClickRule() {
+    int time = 400;
+    int distance = 5;
+    g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &time, "gtk-double-click-distance",
+                 &distance, nullptr);
+    return DoubleClickRule{std::uint32_t(time), distance};
 }
 
 } // namespace host

@@ -1,25 +1,21 @@
-#include "host/gtk/DialogWindow.h"
+#include "host/std/DialogWindow.h"
+
+#include <algorithm>
 
 #include "host/CodePage.h"
 #include "host/DialogTemplate.h"
-#include "host/gtk/ClientArea.h"
-#include "host/gtk/ItemWidgets.h"
+#include "host/std/ItemEvents.h"
 #include "host/std/TemplateItems.h"
 #include "host/std/ToolkitState.h"
 
 namespace host {
 namespace {
 
-constexpr guint idleIntervalMs = 50;
+constexpr int idleIntervalMs = 50;
 
 std::vector<DialogWindow*>& AllDialogs() {
     static std::vector<DialogWindow*> dialogs;
     return dialogs;
-}
-
-gboolean OnDeleteEvent(GtkWidget*, GdkEvent*, gpointer data) {
-    static_cast<DialogWindow*>(data)->EndModal(DialogResponse::Cancel);
-    return TRUE;
 }
 
 template <typename T> void AddOnce(std::vector<T>& list, const T& value) {
@@ -44,22 +40,9 @@ std::unique_ptr<DialogWindow> DialogWindow::Create(ModalDialog& owner, const Dia
 DialogWindow::DialogWindow(ModalDialog& owner, const DialogTemplate& dialogTemplate)
     : owner(owner), title(ToUtf8(dialogTemplate.title, CodePage::CentralEuropean)),
       width(dialogTemplate.width), height(dialogTemplate.height) {
-    toplevel = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    g_object_ref_sink(toplevel);
-    gtk_window_set_title(GTK_WINDOW(toplevel), title.c_str());
-    gtk_window_set_resizable(GTK_WINDOW(toplevel), FALSE);
-    gtk_window_set_modal(GTK_WINDOW(toplevel), TRUE);
-    gtk_window_set_type_hint(GTK_WINDOW(toplevel), GDK_WINDOW_TYPE_HINT_DIALOG);
-    gtk_window_set_position(GTK_WINDOW(toplevel), GTK_WIN_POS_CENTER);
-    gtk_style_context_add_class(gtk_widget_get_style_context(toplevel), "tn-dialog");
-    g_signal_connect(toplevel, "delete-event", G_CALLBACK(OnDeleteEvent), this);
-
-    clientArea = NewClientArea(width, height);
-    gtk_container_add(GTK_CONTAINER(toplevel), clientArea);
-    gtk_widget_show(clientArea);
-
+    native = CreateNativeDialogWindow(*this);
     for (const DialogTemplateItem& item : dialogTemplate.items) {
-        AddRecord(item.id, std::int16_t(item.kind), ItemRect(item), CreateTemplateItemWidget(item));
+        AddRecord(item.id, std::int16_t(item.kind), ItemRect(item), &item);
     }
     AllDialogs().push_back(this);
 }
@@ -71,23 +54,19 @@ DialogWindow::~DialogWindow() {
         for (Item* item : record->boundItems) {
             item->record = nullptr;
         }
-        DisconnectItemSignals(*record);
+        native->ReleaseControl(*record);
     }
-    g_signal_handlers_disconnect_matched(toplevel, G_SIGNAL_MATCH_DATA, 0, 0, nullptr, nullptr, this);
-    gtk_widget_destroy(toplevel);
-    g_object_unref(toplevel);
+    native.reset();
 }
 
-ItemRecord& DialogWindow::AddRecord(std::int16_t id, std::int16_t kind, const Rect& rect, GtkWidget* widget) {
+ItemRecord& DialogWindow::AddRecord(std::int16_t id, std::int16_t kind, const Rect& rect,
+                                    const DialogTemplateItem* item) {
     auto record = std::make_unique<ItemRecord>();
     record->window = this;
     record->id = id;
     record->kind = kind;
     record->rect = rect;
-    record->widget = reinterpret_cast<NativeWidget*>(widget);
-    PlaceInClientArea(clientArea, widget, rect);
-    gtk_widget_show(widget);
-    ConnectItemSignals(*record);
+    native->CreateControl(*record, item);
     records.push_back(std::move(record));
     return *records.back();
 }
@@ -126,7 +105,7 @@ std::int16_t DialogWindow::AppendUserItem(const Rect& rect) {
         return 0;
     }
     const auto id = std::int16_t(highest + 1);
-    ItemRecord& record = AddRecord(id, UserItemKind, rect, CreateUserItemWidget());
+    ItemRecord& record = AddRecord(id, UserItemKind, rect, nullptr);
     ExpectUpdate(record);
     return id;
 }
@@ -147,28 +126,18 @@ void DialogWindow::EnableIdleEvents(bool whileCovered) {
 
 void DialogWindow::DisableIdleEvents() {
     idleEnabled = false;
-    StopIdleTimer();
+    if (idleRunning) {
+        native->StopTimer();
+        idleRunning = false;
+    }
 }
 
 void DialogWindow::StartIdleTimer() {
-    if (!open || !idleEnabled || idleSource != 0) {
+    if (!open || !idleEnabled || idleRunning) {
         return;
     }
-    idleSource = g_timeout_add(
-        idleIntervalMs,
-        [](gpointer data) -> gboolean {
-            auto* dialog = static_cast<DialogWindow*>(data);
-            CallFromLoop([dialog] { dialog->NotifyIdle(); });
-            return G_SOURCE_CONTINUE;
-        },
-        this);
-}
-
-void DialogWindow::StopIdleTimer() {
-    if (idleSource != 0) {
-        g_source_remove(idleSource);
-        idleSource = 0;
-    }
+    idleRunning = true;
+    native->StartTimer(idleIntervalMs, [this] { CallFromLoop([this] { NotifyIdle(); }); });
 }
 
 void DialogWindow::NotifyIdle() {
@@ -191,29 +160,15 @@ std::optional<MousePosition> DialogWindow::GetMousePosition() const {
     if (!open) {
         return std::nullopt;
     }
-    Point client;
-    if (drivenPointer) {
-        client = *drivenPointer;
-    } else {
-        GdkWindow* window = gtk_widget_get_window(clientArea);
-        GdkDevice* pointer =
-            window ? gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_window_get_display(window)))
-                   : nullptr;
-        if (!pointer) {
-            return std::nullopt;
-        }
-        int x = 0;
-        int y = 0;
-        gdk_window_get_device_position(window, pointer, &x, &y, nullptr);
-        GtkAllocation allocation;
-        gtk_widget_get_allocation(clientArea, &allocation);
-        client = Point{std::int16_t(std::clamp(x - allocation.x, -32768, 32767)),
-                       std::int16_t(std::clamp(y - allocation.y, -32768, 32767))};
+    const std::optional<Point> pointer = drivenPointer ? drivenPointer : native->GetPointer();
+    if (!pointer) {
+        return std::nullopt;
     }
+    const Point client = *pointer;
     MousePosition position{0, client};
     for (auto it = records.rbegin(); it != records.rend(); ++it) {
         const ItemRecord& record = **it;
-        if (gtk_widget_get_visible(Widget(record)) && record.rect.Contains(client)) {
+        if (controls::IsShown(record) && record.rect.Contains(client)) {
             position.itemId = record.id;
             position.offset = Point{std::int16_t(client.x - record.rect.GetLeft()),
                                     std::int16_t(client.y - record.rect.GetTop())};
@@ -230,7 +185,7 @@ bool DialogWindow::BeginModal() {
     open = true;
     accepted = false;
     drivenPointer.reset();
-    gtk_widget_show(toplevel);
+    native->Show();
     PushModalLayer(this);
     for (const auto& record : records) {
         ExpectUpdate(*record);
@@ -255,41 +210,25 @@ void DialogWindow::EndModal(DialogResponse response) {
     }
     open = false;
     accepted = response == DialogResponse::Accept;
-    StopIdleTimer();
-    CancelPostedClose();
+    if (idleRunning) {
+        native->StopTimer();
+        idleRunning = false;
+    }
+    native->CancelPost();
     PopModalLayer(this);
     drivenPointer.reset();
-    gtk_widget_hide(toplevel);
+    native->Hide();
 }
 
 void DialogWindow::PostCloseRequest(DialogResponse response) {
-    if (!open) {
-        return;
-    }
-    postedResponse = response;
-    if (closeSource == 0) {
-        closeSource = g_idle_add_full(
-            G_PRIORITY_HIGH,
-            [](gpointer data) -> gboolean {
-                auto* dialog = static_cast<DialogWindow*>(data);
-                dialog->closeSource = 0;
-                dialog->EndModal(dialog->postedResponse);
-                return G_SOURCE_REMOVE;
-            },
-            this, nullptr);
-    }
-}
-
-void DialogWindow::CancelPostedClose() {
-    if (closeSource != 0) {
-        g_source_remove(closeSource);
-        closeSource = 0;
+    if (open) {
+        native->Post([this, response] { EndModal(response); });
     }
 }
 
 bool DialogWindow::HasPendingRedraws() const {
     return std::any_of(records.begin(), records.end(), [](const auto& record) {
-        return record->redrawPending && gtk_widget_is_drawable(Widget(*record));
+        return record->redrawPending && controls::IsDrawable(*record);
     });
 }
 

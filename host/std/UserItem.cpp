@@ -1,8 +1,9 @@
 #include "host/UserItem.h"
 
 #include "host/Toolkit.h"
-#include "host/gtk/DialogWindow.h"
-#include "host/gtk/ItemWidgets.h"
+#include "host/std/DialogWindow.h"
+#include "host/std/ItemEvents.h"
+#include "host/std/ValidUtf8.h"
 
 namespace host {
 
@@ -11,7 +12,7 @@ UserItem::UserItem(ModalDialog& dialog, std::int16_t id) : Item(dialog, id, 1u <
 void UserItem::Redraw(bool /*eraseBackground*/, bool immediately) {
     if (ItemRecord* record = GetRecord()) {
         ++record->redrawRequests;
-        gtk_widget_queue_draw(Widget(*record));
+        controls::QueueRedraw(*record);
         ExpectUpdate(*record);
         // The toolkit's loop must not run inside a frame that is being drawn.
         if (immediately && !IsInsideUpdate()) {

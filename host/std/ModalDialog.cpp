@@ -3,7 +3,7 @@
 #include "host/DialogTemplate.h"
 #include "host/MemoryHandle.h"
 #include "host/ResourceTypes.h"
-#include "host/gtk/DialogWindow.h"
+#include "host/std/DialogWindow.h"
 #include "host/std/ToolkitState.h"
 
 namespace host {
@@ -84,7 +84,7 @@ bool ModalDialog::Invoke() {
         return false;
     }
     while (window->IsOpen()) {
-        g_main_context_iteration(nullptr, TRUE);
+        WaitForEvents(-1);
         try {
             RethrowKeptException();
         } catch (...) {

@@ -1,25 +1,18 @@
 #include "host/DialogItems.h"
 
+#include <climits>
+
 #include "host/DialogTemplate.h"
 #include "host/ModalDialog.h"
-#include "host/gtk/DialogWindow.h"
-#include "host/gtk/ItemWidgets.h"
+#include "host/std/DialogWindow.h"
+#include "host/std/ItemEvents.h"
+#include "host/std/ValidUtf8.h"
 
 namespace host {
 namespace {
 
 constexpr std::uint32_t KindBit(DialogItemKind kind) {
     return 1u << std::int16_t(kind);
-}
-
-GtkComboBox* ComboOf(const ItemRecord* record) {
-    return record ? GTK_COMBO_BOX(Widget(*record)) : nullptr;
-}
-
-// The row of popup item `index` (1-based).
-bool PopUpRow(const ItemRecord* record, std::int16_t index, GtkTreeIter& row) {
-    return record && index >= 1 &&
-           gtk_tree_model_iter_nth_child(gtk_combo_box_get_model(ComboOf(record)), &row, nullptr, index - 1);
 }
 
 } // namespace
@@ -38,36 +31,37 @@ Rect Item::GetRect() const {
 }
 
 void Item::Show() {
-    if (record && !gtk_widget_get_visible(Widget(*record))) {
-        gtk_widget_show(Widget(*record));
+    if (record && !controls::IsShown(*record)) {
+        controls::SetShown(*record, true);
         ExpectUpdate(*record);
     }
 }
 
 void Item::Hide() {
     if (record) {
-        gtk_widget_hide(Widget(*record));
+        controls::SetShown(*record, false);
+        ForgetUpdate(*record);
     }
 }
 
 bool Item::IsVisible() const {
-    return record && gtk_widget_get_visible(Widget(*record));
+    return record && controls::IsShown(*record);
 }
 
 void Item::Enable() {
     if (record) {
-        gtk_widget_set_sensitive(Widget(*record), TRUE);
+        controls::SetEnabled(*record, true);
     }
 }
 
 void Item::Disable() {
     if (record) {
-        gtk_widget_set_sensitive(Widget(*record), FALSE);
+        controls::SetEnabled(*record, false);
     }
 }
 
 bool Item::IsEnabled() const {
-    return record && gtk_widget_get_sensitive(Widget(*record));
+    return record && controls::IsEnabled(*record);
 }
 
 PushButton::PushButton(ModalDialog& dialog, std::int16_t id)
@@ -75,12 +69,12 @@ PushButton::PushButton(ModalDialog& dialog, std::int16_t id)
 
 void PushButton::SetText(std::string_view utf8) {
     if (GetRecord()) {
-        SetItemText(*GetRecord(), utf8);
+        controls::SetText(*GetRecord(), ValidUtf8(utf8));
     }
 }
 
 std::string PushButton::GetText() const {
-    return GetRecord() ? GetItemText(*GetRecord()) : std::string();
+    return GetRecord() ? controls::GetText(*GetRecord()) : std::string();
 }
 
 void PushButton::Attach(ButtonObserver& observer) {
@@ -115,30 +109,30 @@ PushCheck::PushCheck(ModalDialog& dialog, std::int16_t id)
 
 void PushCheck::SetText(std::string_view utf8) {
     if (GetRecord()) {
-        SetItemText(*GetRecord(), utf8);
+        controls::SetText(*GetRecord(), ValidUtf8(utf8));
     }
 }
 
 std::string PushCheck::GetText() const {
-    return GetRecord() ? GetItemText(*GetRecord()) : std::string();
+    return GetRecord() ? controls::GetText(*GetRecord()) : std::string();
 }
 
 void PushCheck::SetOn() {
     if (GetRecord()) {
         ProgramChange change(*GetRecord());
-        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(GetRecord()->widget), TRUE);
+        controls::SetOn(*GetRecord(), true);
     }
 }
 
 void PushCheck::SetOff() {
     if (GetRecord()) {
         ProgramChange change(*GetRecord());
-        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(GetRecord()->widget), FALSE);
+        controls::SetOn(*GetRecord(), false);
     }
 }
 
 bool PushCheck::IsOn() const {
-    return GetRecord() && gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(GetRecord()->widget));
+    return GetRecord() && controls::IsOn(*GetRecord());
 }
 
 void PushCheck::Attach(CheckItemObserver& observer) {
@@ -158,61 +152,48 @@ PopUp::PopUp(ModalDialog& dialog, std::int16_t id) : Item(dialog, id, KindBit(Di
 void PopUp::AppendItem() {
     if (GetRecord() && GetItemCount() < INT16_MAX) {
         ProgramChange change(*GetRecord());
-        gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(GetRecord()->widget), "");
+        controls::AppendItem(*GetRecord());
     }
 }
 
 void PopUp::DeleteItem(std::int16_t index) {
     if (index >= 1 && index <= GetItemCount()) {
         ProgramChange change(*GetRecord());
-        gtk_combo_box_text_remove(GTK_COMBO_BOX_TEXT(GetRecord()->widget), index - 1);
+        controls::DeleteItem(*GetRecord(), index - 1);
     }
 }
 
 void PopUp::DeleteAllItems() {
     if (GetRecord()) {
         ProgramChange change(*GetRecord());
-        gtk_combo_box_text_remove_all(GTK_COMBO_BOX_TEXT(GetRecord()->widget));
+        controls::DeleteAllItems(*GetRecord());
     }
 }
 
 std::int16_t PopUp::GetItemCount() const {
-    return GetRecord() ? std::int16_t(gtk_tree_model_iter_n_children(
-                             gtk_combo_box_get_model(ComboOf(GetRecord())), nullptr))
-                       : 0;
+    return GetRecord() ? std::int16_t(controls::GetItemCount(*GetRecord())) : 0;
 }
 
 void PopUp::SetItemText(std::int16_t index, std::string_view utf8) {
-    GtkTreeIter row;
-    if (PopUpRow(GetRecord(), index, row)) {
+    if (index >= 1 && index <= GetItemCount()) {
         ProgramChange change(*GetRecord());
-        const std::string text = ValidUtf8(utf8);
-        gtk_list_store_set(GTK_LIST_STORE(gtk_combo_box_get_model(ComboOf(GetRecord()))), &row, 0,
-                           text.c_str(), -1);
+        controls::SetItemText(*GetRecord(), index - 1, ValidUtf8(utf8));
     }
 }
 
 std::string PopUp::GetItemText(std::int16_t index) const {
-    GtkTreeIter row;
-    if (!PopUpRow(GetRecord(), index, row)) {
-        return {};
-    }
-    gchar* text = nullptr;
-    gtk_tree_model_get(gtk_combo_box_get_model(ComboOf(GetRecord())), &row, 0, &text, -1);
-    std::string result = text ? text : "";
-    g_free(text);
-    return result;
+    return index >= 1 && index <= GetItemCount() ? controls::GetItemText(*GetRecord(), index - 1) : std::string();
 }
 
 void PopUp::SelectItem(std::int16_t index) {
     if (GetRecord() && index >= 0 && index <= GetItemCount()) {
         ProgramChange change(*GetRecord());
-        gtk_combo_box_set_active(ComboOf(GetRecord()), index - 1);
+        controls::SelectItem(*GetRecord(), index - 1);
     }
 }
 
 std::int16_t PopUp::GetSelectedItem() const {
-    return GetRecord() ? std::int16_t(gtk_combo_box_get_active(ComboOf(GetRecord())) + 1) : 0;
+    return GetRecord() ? std::int16_t(controls::GetSelectedItem(*GetRecord()) + 1) : 0;
 }
 
 void PopUp::Attach(PopUpObserver& observer) {
@@ -232,12 +213,12 @@ LeftText::LeftText(ModalDialog& dialog, std::int16_t id)
 
 void LeftText::SetText(std::string_view utf8) {
     if (GetRecord()) {
-        SetItemText(*GetRecord(), utf8);
+        controls::SetText(*GetRecord(), ValidUtf8(utf8));
     }
 }
 
 std::string LeftText::GetText() const {
-    return GetRecord() ? GetItemText(*GetRecord()) : std::string();
+    return GetRecord() ? controls::GetText(*GetRecord()) : std::string();
 }
 
 Separator::Separator(ModalDialog& dialog, std::int16_t id)

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <gtk/gtk.h>
-
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -11,17 +8,14 @@
 
 #include "host/ModalDialog.h"
 #include "host/std/ItemRecord.h"
+#include "host/std/NativeToolkit.h"
 
 namespace host {
 
 struct DialogTemplate;
 
-// An item's control: a GTK widget owned by the dialog's client area.
-inline GtkWidget* Widget(const ItemRecord& record) {
-    return reinterpret_cast<GtkWidget*>(record.widget);
-}
-
-// The window of a modal dialog and the records of its items.
+// A modal dialog as the toolkit keeps it: the records of its items, its observers, whether and how
+// it runs. The backend's window shows it.
 class DialogWindow {
 public:
     // Null when the template is malformed (duplicate or non-positive ids, unknown kinds, negative
@@ -35,8 +29,7 @@ public:
     const std::string& GetTitle() const { return title; }
     std::int16_t GetWidth() const { return width; }
     std::int16_t GetHeight() const { return height; }
-    GtkWidget* GetToplevel() const { return toplevel; }
-    GtkWidget* GetClientArea() const { return clientArea; }
+    NativeDialogWindow& GetNative() const { return *native; }
 
     ItemRecord* Find(std::int16_t id) const;
     const std::vector<std::unique_ptr<ItemRecord>>& GetRecords() const { return records; }
@@ -48,7 +41,6 @@ public:
     void Detach(PanelObserver& observer);
     void EnableIdleEvents(bool whileCovered);
     void DisableIdleEvents();
-    bool IsIdleEnabled() const { return idleEnabled; }
     void NotifyIdle();
 
     std::optional<MousePosition> GetMousePosition() const;
@@ -68,17 +60,14 @@ public:
 
 private:
     DialogWindow(ModalDialog& owner, const DialogTemplate& dialogTemplate);
-    ItemRecord& AddRecord(std::int16_t id, std::int16_t kind, const Rect& rect, GtkWidget* widget);
+    ItemRecord& AddRecord(std::int16_t id, std::int16_t kind, const Rect& rect, const DialogTemplateItem* item);
     void StartIdleTimer();
-    void StopIdleTimer();
-    void CancelPostedClose();
 
     ModalDialog& owner;
     std::string title;
     std::int16_t width = 0;
     std::int16_t height = 0;
-    GtkWidget* toplevel = nullptr;
-    GtkWidget* clientArea = nullptr;
+    std::unique_ptr<NativeDialogWindow> native;
     std::vector<std::unique_ptr<ItemRecord>> records; // in the order the items were made
     std::vector<PanelObserver*> panelObservers;
 
@@ -86,9 +75,7 @@ private:
     bool accepted = false;
     bool idleEnabled = false;
     bool idleWhileCovered = false;
-    guint idleSource = 0;
-    guint closeSource = 0;
-    DialogResponse postedResponse = DialogResponse::Cancel;
+    bool idleRunning = false;
     std::optional<Point> drivenPointer;
 };
 
