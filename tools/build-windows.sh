@@ -6,7 +6,7 @@
 # machine in <build-dir>/native.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-dir=${1:-$root/build-win64}; shift || true
+dir=$(realpath -m "${1:-$root/build-win64}"); shift || true
 prefix=${TN_WINDOWS_PREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnova/win64}
 bash "$root/tools/install-deps.sh" windows
 bash "$root/tools/windows-deps.sh" "$prefix"

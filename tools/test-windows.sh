@@ -3,7 +3,7 @@
 # test-windows.sh [build-dir] (build-win64/ by default).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-dir=${1:-$root/build-win64}
+dir=$(realpath -m "${1:-$root/build-win64}")
 bash "$root/tools/build-windows.sh" "$dir"
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/tarnova
 # Wine runs in a Western-European locale, whose code page (1252) lacks ő and ű: the programs'
