@@ -1,15 +1,10 @@
 # The platform the build is for and the libraries it builds on. Every platform has Xerces-C and
 # stb (tn::xerces, tn::stb); the stand-in platform on Linux draws with GTK 3, cairo and pango.
-# TN_PLATFORM names the platform: "linux" or "windows"; TN_HAS_TOOLKIT says whether its dialog
-# toolkit is built, TN_HAS_HOST whether the add-on library and the stand-in host are.
+# TN_PLATFORM names the platform: "linux" or "windows".
 if(WIN32)
   set(TN_PLATFORM windows)
-  set(TN_HAS_TOOLKIT ON)
-  set(TN_HAS_HOST OFF)
 else()
   set(TN_PLATFORM linux)
-  set(TN_HAS_TOOLKIT ON)
-  set(TN_HAS_HOST ON)
 endif()
 
 find_package(PkgConfig)

@@ -16,6 +16,17 @@ bool InitToolkit();
 using DialogOpenedHook = std::function<void(ModalDialog&)>;
 DialogOpenedHook SetDialogOpenedHook(DialogOpenedHook hook);
 
+// Called for every modal dialog that closes, once its window is hidden and before its modal run
+// returns, with whether it was accepted. The dialog may be on its way to destruction: the hook
+// uses it only to know it. Answers the hook installed before; an empty hook removes it.
+using DialogClosedHook = std::function<void(const ModalDialog&, bool accepted)>;
+DialogClosedHook SetDialogClosedHook(DialogClosedHook hook);
+
+// Whether the toolkit animates the changes of its controls; it does as the desktop says until told
+// otherwise. Scripted runs turn animations off, so that a screenshot taken right after an action
+// shows where the action ends and not a step on its way.
+void EnableAnimations(bool enabled);
+
 // Handles every event already waiting in the toolkit's loop, without waiting for more.
 void ProcessPendingEvents();
 

@@ -2,14 +2,13 @@
 
 #include <array>
 #include <cstring>
-#include <dlfcn.h>
 
 using namespace host::addon;
 
 namespace {
 
-template <typename Fn> Fn FindExport(void* handle, const char* name) {
-    void* address = ::dlsym(handle, name);
+template <typename Fn> Fn FindExport(const host::SharedLibrary& library, const char* name) {
+    void* address = library.FindExport(name);
     Fn function = nullptr;
     static_assert(sizeof function == sizeof address);
     std::memcpy(&function, &address, sizeof function);
@@ -27,14 +26,11 @@ Value Read(const std::array<std::byte, EntryRecordSize>& record, std::size_t off
 
 bool AddOnLibrary::Load(const std::string& path, std::string& error) {
     Unload();
-    handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-        const char* reason = ::dlerror();
-        error = reason != nullptr ? reason : "cannot load " + path;
+    if (!library.Load(path, error)) {
         return false;
     }
-    getExportedFuncAddrs = FindExport<GetExportedFuncAddrsFn>(handle, "GetExportedFuncAddrs");
-    setImportedFuncAddrs = FindExport<SetImportedFuncAddrsFn>(handle, "SetImportedFuncAddrs");
+    getExportedFuncAddrs = FindExport<GetExportedFuncAddrsFn>(library, "GetExportedFuncAddrs");
+    setImportedFuncAddrs = FindExport<SetImportedFuncAddrsFn>(library, "SetImportedFuncAddrs");
     if (getExportedFuncAddrs == nullptr || setImportedFuncAddrs == nullptr) {
         error = path + " is no add-on: it does not export GetExportedFuncAddrs and SetImportedFuncAddrs";
         Unload();
@@ -44,10 +40,7 @@ bool AddOnLibrary::Load(const std::string& path, std::string& error) {
 }
 
 void AddOnLibrary::Unload() {
-    if (handle != nullptr) {
-        ::dlclose(handle);
-        handle = nullptr;
-    }
+    library.Unload();
     getExportedFuncAddrs = nullptr;
     setImportedFuncAddrs = nullptr;
 }

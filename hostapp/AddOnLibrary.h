@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/AddOnInterface.h"
+#include "host/SharedLibrary.h"
 
 #include <string>
 
@@ -24,7 +25,7 @@ public:
     // the file cannot be loaded or is no add-on; nothing stays loaded then.
     bool Load(const std::string& path, std::string& error);
     void Unload();
-    bool IsLoaded() const { return handle != nullptr; }
+    bool IsLoaded() const { return library.IsLoaded(); }
 
     // Fetches the entry-point record. False, with the reason in `error`, when the record is not of
     // this host's interface version or lacks an entry point.
@@ -34,7 +35,7 @@ public:
     const void* GetInstance() const { return reinterpret_cast<const void*>(getExportedFuncAddrs); }
 
 private:
-    void* handle = nullptr;
+    host::SharedLibrary library;
     host::addon::GetExportedFuncAddrsFn getExportedFuncAddrs = nullptr;
     host::addon::SetImportedFuncAddrsFn setImportedFuncAddrs = nullptr;
 };

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "hostapp/DialogRunWatch.h"
 #include "hostapp/HostJournal.h"
-
-#include <gtk/gtk.h>
+#include "hostapp/MainWindowView.h"
 
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 class AddOnHost;
 
-// The host's main window for a person at the screen: a menu bar with the add-on's menus, the
-// add-on's name and description, the host's material list (name, colour, texture thumbnail and
-// file) and its loaded library folders. Kept up to date as the add-on calls the host.
+// The host's main window for a person at the screen, kept up to date as the add-on calls the
+// host; its menus call the add-on's commands, one at a time. Closing waits for a running command.
 class MainWindow {
 public:
     MainWindow(AddOnHost& host, HostJournal& journal);
@@ -23,33 +22,14 @@ public:
     void Run();
 
 private:
-    struct CommandBinding {
-        MainWindow* window;
-        std::int16_t menuId;
-        std::int16_t item;
-    };
-
-    GtkWidget* BuildMenuBar();
-    void AddAddOnMenus(GtkWidget* menuBar);
     void Refresh();
-    void FillMaterials();
-    void FillLibraryFolders();
-    void ChooseCommand(const CommandBinding& binding);
+    void ChooseCommand(std::int16_t menuId, std::int16_t item);
     void Close();
-
-    static void OnCommandActivated(GtkMenuItem* item, gpointer data);
-    static gboolean OnDeleteEvent(GtkWidget* widget, GdkEvent* event, gpointer data);
-    static gboolean OnQuitSignal(gpointer data);
 
     AddOnHost& host;
     HostJournal& journal;
-    GtkWidget* window = nullptr;
-    GtkWidget* nameLabel = nullptr;
-    GtkWidget* descriptionLabel = nullptr;
-    GtkWidget* materialList = nullptr;
-    GtkWidget* folderList = nullptr;
-    std::vector<std::pair<GtkWidget*, CommandBinding*>> commandItems;
-    std::vector<guint> signalSources;
+    DialogRunWatch runWatch;
+    std::unique_ptr<MainWindowView> view;
     bool commandRunning = false;
     bool closeRequested = false;
     bool running = false;

@@ -1,7 +1,5 @@
 #include "hostapp/PlatformRecorder.h"
 
-#include <gio/gio.h>
-
 #include <cstdio>
 #include <string>
 
@@ -61,11 +59,10 @@ bool PlatformRecorder::Open(std::string_view address) {
     if (unattended) {
         return true;
     }
-    const std::string uri(address);
-    GError* error = nullptr;
-    const bool launched = g_app_info_launch_default_for_uri(uri.c_str(), nullptr, &error);
-    if (error != nullptr) {
-        g_error_free(error);
-    }
-    return launched;
+    // The desktop's own opener, for the person at the screen.
+    auto self = host::SetShellOpenHandler({});
+    const std::string file(address);
+    const bool opened = host::ShellExecuteA(nullptr, "open", file.c_str(), nullptr, nullptr, host::ShowNormal) > 32;
+    host::SetShellOpenHandler(std::move(self));
+    return opened;
 }

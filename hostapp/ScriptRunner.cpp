@@ -5,7 +5,6 @@
 #include "host/Toolkit.h"
 #include "hostapp/AddOnHost.h"
 #include "hostapp/DialogActions.h"
-#include "hostapp/DialogRunWatch.h"
 
 #include <exception>
 
@@ -76,7 +75,7 @@ bool ScriptRunner::RunDialog(const Script& script, std::size_t menuIndex, std::s
             return;
         }
         opened = true;
-        WatchDialogRun(dialog, journal);
+        runWatch.Watch(dialog);
         host::DialogDriver driver(dialog);
         for (std::size_t i = menuIndex + 1; i <= endIndex && i < script.commands.size(); ++i) {
             const ScriptCommand& command = script.commands[i];

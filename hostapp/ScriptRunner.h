@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hostapp/DialogRunWatch.h"
 #include "hostapp/HostJournal.h"
 #include "hostapp/Script.h"
 
@@ -11,7 +12,7 @@ class AddOnHost;
 // "menu" on the dialog the add-on opens, while its modal run goes on.
 class ScriptRunner {
 public:
-    ScriptRunner(AddOnHost& host, HostJournal& journal) : host(host), journal(journal) {}
+    ScriptRunner(AddOnHost& host, HostJournal& journal) : host(host), journal(journal), runWatch(journal) {}
 
     // Runs the commands in order. At the first one that cannot be carried out, stops with
     // "line N: ..." in `error` and answers false; an open dialog is then closed without acceptance.
@@ -22,4 +23,5 @@ private:
 
     AddOnHost& host;
     HostJournal& journal;
+    DialogRunWatch runWatch;
 };

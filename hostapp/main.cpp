@@ -10,8 +10,6 @@
 #include "hostapp/ScriptRunner.h"
 #include "hostapp/TextFile.h"
 
-#include <gtk/gtk.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -42,7 +40,7 @@ int Serve(const HostOptions& options, const std::optional<Script>& script, HostJ
     const bool display = host::InitToolkit();
     if (display && script) {
         // Screenshots taken right after an action show where it ends, not a transition on its way.
-        g_object_set(gtk_settings_get_default(), "gtk-enable-animations", FALSE, nullptr);
+        host::EnableAnimations(false);
     }
     const PlatformRecorder recorder(journal, script.has_value() || !display);
     AddOnHost host(journal);

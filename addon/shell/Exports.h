@@ -6,7 +6,7 @@
 
 #include "host/AddOnInterface.h"
 
-#define TN_EXPORT __attribute__((visibility("default")))
+// TN_EXPORT marks the two as exported, as the build defines it for the platform.
 
 extern "C" {
 

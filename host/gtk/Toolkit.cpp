@@ -1,5 +1,7 @@
 #include "host/std/NativeToolkit.h"
 
+#include "host/Toolkit.h"
+
 #include <gtk/gtk.h>
 
 namespace host {
@@ -35,6 +37,10 @@ bool StartNativeToolkit() {
     }
     InstallDialogStyle();
     return true;
+}
+
+void EnableAnimations(bool enabled) {
+    g_object_set(gtk_settings_get_default(), "gtk-enable-animations", enabled ? TRUE : FALSE, nullptr);
 }
 
 bool HandleWaitingEvent() {

@@ -218,6 +218,7 @@ void DialogWindow::EndModal(DialogResponse response) {
     PopModalLayer(this);
     drivenPointer.reset();
     native->Hide();
+    NotifyDialogClosed(owner, accepted);
 }
 
 void DialogWindow::PostCloseRequest(DialogResponse response) {

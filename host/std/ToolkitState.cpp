@@ -12,6 +12,7 @@ namespace {
 struct SharedState {
     std::vector<const void*> modalLayers;
     DialogOpenedHook openedHook;
+    DialogClosedHook closedHook;
     std::exception_ptr keptException;
 };
 
@@ -31,6 +32,17 @@ void NotifyDialogOpened(ModalDialog& dialog) {
     const DialogOpenedHook hook = Shared().openedHook;
     if (hook) {
         hook(dialog);
+    }
+}
+
+DialogClosedHook SetDialogClosedHook(DialogClosedHook hook) {
+    return std::exchange(Shared().closedHook, std::move(hook));
+}
+
+void NotifyDialogClosed(const ModalDialog& dialog, bool accepted) {
+    const DialogClosedHook hook = Shared().closedHook;
+    if (hook) {
+        hook(dialog, accepted);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-// What every dialog toolkit backend shares: the modal layers, the opened hook, and keeping
+// What every dialog toolkit backend shares: the modal layers, the opened and closed hooks, and keeping
 // exceptions out of the window system's C code.
 namespace host {
 
@@ -15,6 +15,8 @@ const void* GetTopModalLayer();
 
 // Tells the host's opened hook about a dialog that has opened.
 void NotifyDialogOpened(ModalDialog& dialog);
+// Tells the host's closed hook about a dialog that has closed.
+void NotifyDialogClosed(const ModalDialog& dialog, bool accepted);
 
 // Whether the backend's toolkit has started; each backend answers.
 bool IsToolkitRunning();

@@ -1,5 +1,7 @@
 #include "host/std/NativeToolkit.h"
 
+#include "host/Toolkit.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -17,6 +19,10 @@ bool StartNativeToolkit() {
     RegisterUserItemClass();
     return true;
 }
+
+// The dialogs' controls animate nothing a script waits for: a drop-down list animates only while
+// open, and driven popups are chosen without opening. The desktop's setting is left alone.
+void EnableAnimations(bool) {}
 
 bool HandleWaitingEvent() {
     MSG message;

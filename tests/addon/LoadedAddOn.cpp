@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <dlfcn.h>
 
 using namespace host::addon;
 
 namespace {
 
-template <typename Fn> Fn Lookup(void* handle, const char* name) {
-    void* address = ::dlsym(handle, name);
+template <typename Fn> Fn Lookup(const host::SharedLibrary& library, const char* name) {
+    void* address = library.FindExport(name);
     Fn function = nullptr;
     std::memcpy(&function, &address, sizeof function);
     return function;
@@ -19,16 +18,16 @@ template <typename Fn> Fn Lookup(void* handle, const char* name) {
 } // namespace
 
 std::filesystem::path LoadedAddOn::BuiltLibrary() {
-    return std::filesystem::path(TN_BINARY_DIR) / "addon" / TN_ADDON_FILE;
+    return TN_ADDON_LIBRARY;
 }
 
 LoadedAddOn::LoadedAddOn(const std::filesystem::path& dataFolder) : path(dataFolder / TN_ADDON_FILE) {
     std::filesystem::copy_file(BuiltLibrary(), path, std::filesystem::copy_options::overwrite_existing);
-    handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    EXPECT_NE(handle, nullptr) << ::dlerror();
-    if (handle != nullptr) {
-        getExportedFuncAddrs = Lookup<GetExportedFuncAddrsFn>(handle, "GetExportedFuncAddrs");
-        setImportedFuncAddrs = Lookup<SetImportedFuncAddrsFn>(handle, "SetImportedFuncAddrs");
+    std::string error;
+    EXPECT_TRUE(library.Load(path.string(), error)) << error;
+    if (library.IsLoaded()) {
+        getExportedFuncAddrs = Lookup<GetExportedFuncAddrsFn>(library, "GetExportedFuncAddrs");
+        setImportedFuncAddrs = Lookup<SetImportedFuncAddrsFn>(library, "SetImportedFuncAddrs");
         EXPECT_NE(getExportedFuncAddrs, nullptr);
         EXPECT_NE(setImportedFuncAddrs, nullptr);
     }
@@ -39,15 +38,8 @@ LoadedAddOn::~LoadedAddOn() {
 }
 
 bool LoadedAddOn::Unload() {
-    if (handle != nullptr) {
-        ::dlclose(handle);
-        handle = nullptr;
-    }
-    void* stillThere = ::dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
-    if (stillThere != nullptr) {
-        ::dlclose(stillThere);
-    }
-    return stillThere == nullptr;
+    library.Unload();
+    return !host::SharedLibrary::IsLoadedAnywhere(path.string());
 }
 
 std::array<std::byte, EntryRecordSize> LoadedAddOn::FetchEntryRecord() const {

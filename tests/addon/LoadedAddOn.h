@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/AddOnInterface.h"
+#include "host/SharedLibrary.h"
 
 #include <array>
 #include <cstddef>
@@ -20,7 +21,7 @@ public:
     static std::filesystem::path BuiltLibrary();
 
     const std::filesystem::path& GetPath() const { return path; }
-    bool IsLoaded() const { return handle != nullptr; }
+    bool IsLoaded() const { return library.IsLoaded(); }
     // Unloads the library; answers whether it is gone from the process afterwards.
     bool Unload();
 
@@ -37,7 +38,7 @@ private:
     template <typename Fn> Fn EntryAt(std::size_t offset) const;
 
     std::filesystem::path path;
-    void* handle = nullptr;
+    host::SharedLibrary library;
     host::addon::GetExportedFuncAddrsFn getExportedFuncAddrs = nullptr;
     host::addon::SetImportedFuncAddrsFn setImportedFuncAddrs = nullptr;
 };

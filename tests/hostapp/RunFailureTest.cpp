@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"MixedChipNotShown", "menu\nmixed\nclose\n", "line 2: \"mixedChip\" is not shown", true},
         ScriptCase{"DisabledPushCheck", "menu\nsurface \"Kő\"\npicker\nclose\n",
                    "line 3: \"picker\" cannot be clicked", true},
-        ScriptCase{"UnwritableScreenshot", "menu\nscreenshot /proc/version/shot.png\nclose\n",
+        ScriptCase{"UnwritableScreenshot", "menu\nscreenshot test.script/shot.png\nclose\n",
                    "line 2: the screenshot cannot be written", true},
         ScriptCase{"ReleasedTwice", "release\nrelease\n", "line 2: the add-on has already been released",
                    true},

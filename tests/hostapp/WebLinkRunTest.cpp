@@ -36,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WebLinkCase{"BareWwwHost", "www.tarnova.example", {"http://www.tarnova.example"}},
                       WebLinkCase{"Https", "https://tarnova.example/szinek", {"https://tarnova.example/szinek"}},
                       WebLinkCase{"LocalFile", "file:///etc/passwd", {}},
-                      WebLinkCase{"Program", "/usr/bin/xterm", {}}),
+                      WebLinkCase{"Program", "/usr/bin/xterm", {}},
+                      WebLinkCase{"WindowsProgram", "C:\\Windows\\System32\\cmd.exe", {}}),
     [](const ::testing::TestParamInfo<WebLinkCase>& info) { return info.param.what; });
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "hostapp/MenuText.h"
+#include "hostapp/gtk/MenuText.h"
 
 std::string ToToolkitMnemonic(std::string_view text) {
     std::string converted;

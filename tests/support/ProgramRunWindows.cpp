@@ -1,0 +1,73 @@
+#include "support/ProgramRun.h"
+
+#include <windows.h>
+
+namespace testsupport {
+namespace {
+
+// One argument of a command line, quoted as the C runtime splits command lines again.
+std::wstring Quoted(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) {
+        return argument;
+    }
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t character : argument) {
+        if (character == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes before a quote are doubled, and the quote escaped; elsewhere they stand.
+        quoted.append(character == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += character;
+    }
+    quoted.append(backslashes * 2, L'\\');
+    return quoted + L"\"";
+}
+
+std::wstring Wide(const std::string& utf8) {
+    return std::filesystem::u8path(utf8).wstring();
+}
+
+} // namespace
+
+int RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+               const std::filesystem::path& workFolder, const std::filesystem::path& outputFile,
+               int timeoutSeconds) {
+    std::wstring commandLine = Quoted(program.wstring());
+    for (const std::string& argument : arguments) {
+        commandLine += L" " + Quoted(Wide(argument));
+    }
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    const HANDLE output = ::CreateFileW(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (output == INVALID_HANDLE_VALUE) {
+        return -1;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+    PROCESS_INFORMATION process{};
+    const BOOL started = ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                          nullptr, workFolder.c_str(), &startup, &process);
+    ::CloseHandle(output);
+    if (!started) {
+        return -1;
+    }
+    ::CloseHandle(process.hThread);
+    DWORD status = DWORD(-1);
+    if (::WaitForSingleObject(process.hProcess, DWORD(timeoutSeconds) * 1000) == WAIT_OBJECT_0) {
+        ::GetExitCodeProcess(process.hProcess, &status);
+    } else {
+        ::TerminateProcess(process.hProcess, DWORD(-1));
+        ::WaitForSingleObject(process.hProcess, INFINITE);
+    }
+    ::CloseHandle(process.hProcess);
+    return int(status);
+}
+
+} // namespace testsupport
