@@ -1,25 +1,32 @@
 #!/usr/bin/env bash
 # run-demo.sh BUILD-DIR [ADDON-HOST OPTIONS...]: runs addon-host with the add-on on the sample
-# catalogue in a fresh data folder, BUILD-DIR/demo/addon. With a display, the host's window opens;
+# catalogue in a fresh data folder, BUILD-DIR/demo/addon; a Windows build's under Wine. With a display, the host's window opens;
 # without one, hostapp/demo.script runs on a virtual display and the files it made are listed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd); shift
 demo=$build/demo
-host=$build/hostapp/addon-host
+if [ -f "$build/bin/addon-host.exe" ]; then
+  . "$here/../tools/wine-env.sh"
+  host=(/usr/lib/wine/wine64 "$build/bin/addon-host.exe")
+  library=tarnova.dll
+else
+  host=("$build/hostapp/addon-host")
+  library=libtarnova.so
+fi
 
 rm -rf "$demo"
 mkdir -p "$demo/addon"
-cp "$build/addon/libtarnova.so" "$demo/addon/"
+cp "$build/addon/$library" "$demo/addon/"
 cp -R "$build/sample/." "$demo/addon/"
 
 if [ -n "${DISPLAY:-}" ]; then
-  exec "$host" --report "$demo/report.json" "$@" "$demo/addon/libtarnova.so"
+  exec "${host[@]}" --report "$demo/report.json" "$@" "$demo/addon/$library"
 fi
 
 cd "$demo"
 bash "$here/../tools/virtual-display.sh" \
-  "$host" --script "$here/demo.script" --report "$demo/report.json" "$@" "$demo/addon/libtarnova.so"
+  "${host[@]}" --script "$here/demo.script" --report "$demo/report.json" "$@" "$demo/addon/$library"
 
 echo
 echo "report:      $demo/report.json"
