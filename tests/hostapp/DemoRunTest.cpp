@@ -44,7 +44,7 @@ TEST(DemoRunTest, WalksThroughTheChooserAndHandsTheHostFiveMaterials) {
             EXPECT_TRUE(materials[i]["texture"].IsNull());
             continue;
         }
-        const std::filesystem::path texture = materials[i]["texture"].string;
+        const std::filesystem::path texture = testsupport::Utf8Path(materials[i]["texture"].string);
         EXPECT_EQ(texture.parent_path(), textureFolder);
         const auto bmp = ReadBmpInfo(texture);
         ASSERT_TRUE(bmp.has_value());

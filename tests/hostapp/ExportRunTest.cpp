@@ -41,7 +41,7 @@ TEST_P(ExportRunTest, TextureFolderGoesToTheHostOnlyAfterAnAcceptedExportWithTex
     for (const JsonValue& material : report["materials"].items) {
         if (material["textureSwitch"].number == 2) {
             ++textured;
-            EXPECT_TRUE(ReadBmpInfo(material["texture"].string).has_value());
+            EXPECT_TRUE(ReadBmpInfo(testsupport::Utf8Path(material["texture"].string)).has_value());
         }
     }
     EXPECT_EQ(textured, c.textured);

@@ -1,43 +1,17 @@
 #include "support/ProgramRun.h"
 
+#include "support/WindowsCommandLine.h"
+
 #include <windows.h>
 
 namespace testsupport {
-namespace {
-
-// One argument of a command line, quoted as the C runtime splits command lines again.
-std::wstring Quoted(const std::wstring& argument) {
-    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) {
-        return argument;
-    }
-    std::wstring quoted = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t character : argument) {
-        if (character == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        // Backslashes before a quote are doubled, and the quote escaped; elsewhere they stand.
-        quoted.append(character == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        quoted += character;
-    }
-    quoted.append(backslashes * 2, L'\\');
-    return quoted + L"\"";
-}
-
-std::wstring Wide(const std::string& utf8) {
-    return std::filesystem::u8path(utf8).wstring();
-}
-
-} // namespace
 
 int RunProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                const std::filesystem::path& workFolder, const std::filesystem::path& outputFile,
                int timeoutSeconds) {
-    std::wstring commandLine = Quoted(program.wstring());
+    std::wstring commandLine = QuotedArgument(program.wstring());
     for (const std::string& argument : arguments) {
-        commandLine += L" " + Quoted(Wide(argument));
+        commandLine += L" " + QuotedArgument(WideArgument(argument));
     }
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     const HANDLE output = ::CreateFileW(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
