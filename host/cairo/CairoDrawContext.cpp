@@ -5,6 +5,7 @@
 
 #include "host/Image.h"
 #include "host/cairo/CairoNative.h"
+#include "host/std/ImagePlacement.h"
 #include "host/std/SaneRect.h"
 
 namespace host {
@@ -95,28 +96,13 @@ void CairoDrawContext::DrawImage(const Image& image, const RealRect& destination
                             const std::optional<RealRect>& source) {
     const int iw = image.GetWidth();
     const int ih = image.GetHeight();
-    const std::optional<RealRect> dst = SaneRect(destination);
-    const std::optional<RealRect> src = source ? SaneRect(*source) : RealRect(0, 0, iw, ih);
-    if (iw <= 0 || ih <= 0 || !image.GetPixels() || !dst || !src || !HasArea(*dst) || !HasArea(*src)) {
+    const std::optional<ImagePlacement> placement = PlaceImage(iw, ih, destination, source);
+    if (!placement || !image.GetPixels()) {
         return;
     }
-    const double scaleX = dst->GetWidth() / src->GetWidth();
-    const double scaleY = dst->GetHeight() / src->GetHeight();
-
-    // Only the part of the source inside the image is drawn, into the matching part of the destination.
-    RealRect inside;
-    inside.left = std::max(src->left, 0.0);
-    inside.top = std::max(src->top, 0.0);
-    inside.right = std::min(src->right, static_cast<double>(iw));
-    inside.bottom = std::min(src->bottom, static_cast<double>(ih));
-    if (!HasArea(inside)) {
-        return;
-    }
-    RealRect target;
-    target.left = dst->left + (inside.left - src->left) * scaleX;
-    target.top = dst->top + (inside.top - src->top) * scaleY;
-    target.right = dst->left + (inside.right - src->left) * scaleX;
-    target.bottom = dst->top + (inside.bottom - src->top) * scaleY;
+    const RealRect& dst = placement->destination;
+    const RealRect& src = placement->source;
+    const RealRect& target = placement->target;
 
     // cairo only reads a source surface, so the image's pixels can be lent without a copy.
     cairo_surface_t* surface = cairo_image_surface_create_for_data(
@@ -127,9 +113,9 @@ void CairoDrawContext::DrawImage(const Image& image, const RealRect& destination
     }
     cairo_pattern_t* pattern = cairo_pattern_create_for_surface(surface);
     cairo_matrix_t matrix;
-    cairo_matrix_init_translate(&matrix, src->left, src->top);
-    cairo_matrix_scale(&matrix, 1.0 / scaleX, 1.0 / scaleY);
-    cairo_matrix_translate(&matrix, -dst->left, -dst->top);
+    cairo_matrix_init_translate(&matrix, src.left, src.top);
+    cairo_matrix_scale(&matrix, src.GetWidth() / dst.GetWidth(), src.GetHeight() / dst.GetHeight());
+    cairo_matrix_translate(&matrix, -dst.left, -dst.top);
     cairo_pattern_set_matrix(pattern, &matrix);
     // Padding keeps scaled edges from fading into transparency.
     cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);

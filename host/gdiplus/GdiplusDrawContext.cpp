@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "host/Image.h"
+#include "host/std/ImagePlacement.h"
 #include "host/std/SaneRect.h"
 
 namespace host {
@@ -92,28 +93,12 @@ void GdiplusDrawContext::DrawImage(const Image& image, const RealRect& destinati
                                    const std::optional<RealRect>& source) {
     const int iw = image.GetWidth();
     const int ih = image.GetHeight();
-    const std::optional<RealRect> dst = SaneRect(destination);
-    const std::optional<RealRect> src = source ? SaneRect(*source) : RealRect(0, 0, iw, ih);
-    if (graphics == nullptr || iw <= 0 || ih <= 0 || !image.GetPixels() || !dst || !src || !HasArea(*dst) ||
-        !HasArea(*src)) {
+    const std::optional<ImagePlacement> placement = PlaceImage(iw, ih, destination, source);
+    if (graphics == nullptr || !placement || !image.GetPixels()) {
         return;
     }
-    const double scaleX = dst->GetWidth() / src->GetWidth();
-    const double scaleY = dst->GetHeight() / src->GetHeight();
-    // Only the part of the source inside the image is drawn, into the matching part of the destination.
-    RealRect inside;
-    inside.left = std::max(src->left, 0.0);
-    inside.top = std::max(src->top, 0.0);
-    inside.right = std::min(src->right, static_cast<double>(iw));
-    inside.bottom = std::min(src->bottom, static_cast<double>(ih));
-    if (!HasArea(inside)) {
-        return;
-    }
-    RealRect target;
-    target.left = dst->left + (inside.left - src->left) * scaleX;
-    target.top = dst->top + (inside.top - src->top) * scaleY;
-    target.right = dst->left + (inside.right - src->left) * scaleX;
-    target.bottom = dst->top + (inside.bottom - src->top) * scaleY;
+    const RealRect& inside = placement->inside;
+    const RealRect& target = placement->target;
 
     const std::unique_ptr<Gdiplus::Bitmap> pixels = LendPixels(iw, ih, image.GetStride(), image.GetPixels());
     if (!pixels) {

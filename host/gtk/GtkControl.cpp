@@ -175,24 +175,21 @@ void Dispatch(GtkWidget* widget, GdkEventType type, Point point, guint state, st
     int rootX = 0;
     int rootY = 0;
     gdk_window_get_root_coords(window, point.x, point.y, &rootX, &rootY);
+    // Motion and button events share these fields under the same names.
+    const auto fill = [&](auto& pointer) {
+        pointer.window = GDK_WINDOW(g_object_ref(window));
+        pointer.send_event = TRUE;
+        pointer.time = time;
+        pointer.x = point.x;
+        pointer.y = point.y;
+        pointer.x_root = rootX;
+        pointer.y_root = rootY;
+        pointer.state = state;
+    };
     if (type == GDK_MOTION_NOTIFY) {
-        event->motion.window = GDK_WINDOW(g_object_ref(window));
-        event->motion.send_event = TRUE;
-        event->motion.time = time;
-        event->motion.x = point.x;
-        event->motion.y = point.y;
-        event->motion.x_root = rootX;
-        event->motion.y_root = rootY;
-        event->motion.state = state;
+        fill(event->motion);
     } else {
-        event->button.window = GDK_WINDOW(g_object_ref(window));
-        event->button.send_event = TRUE;
-        event->button.time = time;
-        event->button.x = point.x;
-        event->button.y = point.y;
-        event->button.x_root = rootX;
-        event->button.y_root = rootY;
-        event->button.state = state;
+        fill(event->button);
         event->button.button = GDK_BUTTON_PRIMARY;
     }
     GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_window_get_display(window)));

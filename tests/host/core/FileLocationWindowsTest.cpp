@@ -1,34 +1,9 @@
 // File locations as Windows writes paths: drives and network shares, both separators, and names
 // that would reach outside their folder.
 
-#include "host/FileLocation.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
+#include "FileLocationAppend.h"
 
 namespace {
-
-std::string PathOf(const host::FileLocation& location) {
-    host::UniString path;
-    return location.GetPathString(path) == host::NoError ? path.ToStdString() : "<none>";
-}
-
-struct AppendCase {
-    const char* start;
-    std::string name;
-    host::Result result;
-    const char* after;
-};
-
-class AppendName : public ::testing::TestWithParam<AppendCase> {};
-
-TEST_P(AppendName, AddsOneComponentOrRefusesAndLeavesTheLocation) {
-    const AppendCase& c = GetParam();
-    host::FileLocation location(c.start);
-    EXPECT_EQ(location.AppendName(host::UniString(std::string_view(c.name))), c.result);
-    EXPECT_EQ(PathOf(location), c.after);
-}
 
 INSTANTIATE_TEST_SUITE_P(
     FileLocation, AppendName,
