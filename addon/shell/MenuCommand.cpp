@@ -4,9 +4,13 @@
 #include "addon/shell/AddOnIds.h"
 #include "catalogue/TNData.h"
 #include "dialog/TNDialog.h"
+#include "host/DebugOutput.h"
 #include "host/Resources.h"
 #include "loading/ModuleLocation.h"
 #include "widgets/AddOnResourceModule.h"
+
+#include <exception>
+#include <string>
 
 using namespace host::addon;
 
@@ -28,7 +32,15 @@ private:
 
 HostResult OnMenuCommand(const MenuParams* params) {
     if (params != nullptr && params->menuStringsId == MenuStringsId) {
-        RunColourChooser(GetTNData());
+        // The host calls through a C interface, which no exception may unwind. A chooser that could
+        // not be made (out of memory) has changed nothing; the debug output says why it did not open.
+        try {
+            RunColourChooser(GetTNData());
+        } catch (const std::exception& failure) {
+            host::DebugOutput(("The colour chooser could not run: " + std::string(failure.what()) + "\n").c_str());
+        } catch (...) {
+            host::DebugOutput("The colour chooser could not run\n");
+        }
     }
     return 0;
 }

@@ -3,7 +3,9 @@
 #include "FakeHost.h"
 #include "LoadedAddOn.h"
 
+#include "host/DebugOutput.h"
 #include "host/DialogDriver.h"
+#include "host/MemoryHandle.h"
 #include "host/ModalDialog.h"
 #include "host/Resources.h"
 #include "host/Toolkit.h"
@@ -14,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 
 using namespace host::addon;
 
@@ -66,6 +69,29 @@ TEST_F(MenuCommandTest, RunsTheChooserWithTheAddOnsResourcesActiveAndRestoresThe
     EXPECT_EQ(modes, (std::vector<std::string>{"Beltér", "Homlokzat"}));
     // Accepted without an export: no texture folder for the host.
     EXPECT_TRUE(host.libraryFolders.empty());
+}
+
+TEST_F(MenuCommandTest, AChooserThatCannotBeMadeNeverUnwindsIntoTheHost) {
+    std::string debugText;
+    const host::DebugOutputSink before = host::SetDebugOutputSink([&](std::string_view text) { debugText += text; });
+    host::SetDialogOpenedHook([](host::ModalDialog&) { throw host::OutOfMemory(); });
+    const host::ResourceModule active = host::GetActiveResourceModule();
+
+    const MenuParams params{32500, 1};
+    EXPECT_EQ(host.menuHandler(&params), 0);
+
+    host::SetDebugOutputSink(before);
+    EXPECT_EQ(debugText, "The colour chooser could not run: out of memory\n");
+    EXPECT_EQ(host::GetActiveResourceModule(), active);
+    EXPECT_TRUE(host.libraryFolders.empty());
+    // The next command opens the chooser as before.
+    int opened = 0;
+    host::SetDialogOpenedHook([&](host::ModalDialog& dialog) {
+        ++opened;
+        host::DialogDriver(dialog).Click(1);
+    });
+    EXPECT_EQ(host.menuHandler(&params), 0);
+    EXPECT_EQ(opened, 1);
 }
 
 TEST_F(MenuCommandTest, OtherMenusOpenNothing) {
