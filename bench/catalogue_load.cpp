@@ -11,71 +11,22 @@
 #include "host/FileLocation.h"
 #include "loading/CatalogueDomParser.h"
 #include "loading/CatalogueParser.h"
+#include "support/HeapCount.h"
 #include "support/UniqueFolder.h"
 #include "tools/catgen/CatalogueGenerator.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <new>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-namespace {
-
-// Heap bytes in use through operator new, and the most in use since the last ResetPeak.
-std::atomic<std::size_t> liveBytes{0};
-std::atomic<std::size_t> peakBytes{0};
-constexpr std::size_t sizeHeader = alignof(std::max_align_t);
-
-void* CountedAllocate(std::size_t size) {
-    auto* block = static_cast<unsigned char*>(std::malloc(size + sizeHeader));
-    if (block == nullptr) {
-        throw std::bad_alloc();
-    }
-    *reinterpret_cast<std::size_t*>(block) = size;
-    const std::size_t live = liveBytes += size;
-    std::size_t peak = peakBytes.load();
-    while (live > peak && !peakBytes.compare_exchange_weak(peak, live)) {
-    }
-    return block + sizeHeader;
-}
-
-void CountedFree(void* memory) {
-    if (memory != nullptr) {
-        auto* block = static_cast<unsigned char*>(memory) - sizeHeader;
-        liveBytes -= *reinterpret_cast<std::size_t*>(block);
-        std::free(block);
-    }
-}
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return CountedAllocate(size);
-}
-void* operator new[](std::size_t size) {
-    return CountedAllocate(size);
-}
-void operator delete(void* memory) noexcept {
-    CountedFree(memory);
-}
-void operator delete[](void* memory) noexcept {
-    CountedFree(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    CountedFree(memory);
-}
-void operator delete[](void* memory, std::size_t) noexcept {
-    CountedFree(memory);
-}
 
 namespace {
 
@@ -169,11 +120,21 @@ template <typename Load, typename Baseline> double MedianRatio(int pairs, Load&&
     return ratios[ratios.size() / 2];
 }
 
-template <typename Work> double PeakMegabytesOf(Work&& work) {
-    const std::size_t before = liveBytes.load();
-    peakBytes = before;
+// The most heap the work held beyond what was held before; nullopt where the heap cannot be counted.
+template <typename Work> std::optional<double> PeakMegabytesOf(Work&& work) {
+    const std::optional<std::size_t> before = benchsupport::HeapInUse();
+    benchsupport::ResetHeapPeak();
     work();
-    return double(peakBytes.load() - before) / (1024.0 * 1024.0);
+    if (!before) {
+        return std::nullopt;
+    }
+    return double(benchsupport::HeapPeak() - *before) / (1024.0 * 1024.0);
+}
+
+void SetPeakCounter(benchmark::State& state, const std::optional<double>& megabytes) {
+    if (megabytes) {
+        state.counters["peak_MB"] = *megabytes;
+    }
 }
 
 void BM_LoadPlainCatalogue(benchmark::State& state) {
@@ -184,7 +145,7 @@ void BM_LoadPlainCatalogue(benchmark::State& state) {
         Load(state, file, plainColours);
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(catalogues.plainBytes.size()));
-    state.counters["peak_MB"] = PeakMegabytesOf([&] { Load(state, file, plainColours); });
+    SetPeakCounter(state, PeakMegabytesOf([&] { Load(state, file, plainColours); }));
     state.counters["x_bare"] = MedianRatio(
         9, [&] { Load(state, file, plainColours); }, [&] { BareParse(state, catalogues.plainBytes); });
 }
@@ -197,7 +158,7 @@ void BM_BareDomParse(benchmark::State& state) {
         BareParse(state, catalogues.plainBytes);
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(catalogues.plainBytes.size()));
-    state.counters["peak_MB"] = PeakMegabytesOf([&] { BareParse(state, catalogues.plainBytes); });
+    SetPeakCounter(state, PeakMegabytesOf([&] { BareParse(state, catalogues.plainBytes); }));
 }
 BENCHMARK(BM_BareDomParse)->Unit(benchmark::kMillisecond);
 
@@ -207,10 +168,12 @@ void BM_LoadTexturedCatalogue(benchmark::State& state) {
     for (auto _ : state) {
         Load(state, file, texturedColours);
     }
-    const double loadPeak = PeakMegabytesOf([&] { Load(state, file, texturedColours); });
-    const double decodePeak = PeakMegabytesOf([&] { ReadAndDecodeTextures(state); });
-    state.counters["peak_MB"] = loadPeak;
-    state.counters["x_decode_peak"] = loadPeak / decodePeak;
+    const std::optional<double> loadPeak = PeakMegabytesOf([&] { Load(state, file, texturedColours); });
+    const std::optional<double> decodePeak = PeakMegabytesOf([&] { ReadAndDecodeTextures(state); });
+    SetPeakCounter(state, loadPeak);
+    if (loadPeak && decodePeak) {
+        state.counters["x_decode_peak"] = *loadPeak / *decodePeak;
+    }
     state.counters["x_decode"] = MedianRatio(
         5, [&] { Load(state, file, texturedColours); }, [&] { ReadAndDecodeTextures(state); });
 }
@@ -221,7 +184,7 @@ void BM_ReadAndDecodeTextures(benchmark::State& state) {
     for (auto _ : state) {
         ReadAndDecodeTextures(state);
     }
-    state.counters["peak_MB"] = PeakMegabytesOf([&] { ReadAndDecodeTextures(state); });
+    SetPeakCounter(state, PeakMegabytesOf([&] { ReadAndDecodeTextures(state); }));
 }
 BENCHMARK(BM_ReadAndDecodeTextures)->Unit(benchmark::kMillisecond);
 
