@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -59,7 +60,7 @@ void HostStartUp(benchmark::State& state, const DataFolder& data) {
     const fs::path script = data.path / "open.script";
     std::ofstream(script) << "menu\nclose\n";
     const fs::path report = data.path / "report.json";
-    double peak = 0.0;
+    std::optional<double> peak;
     for (auto _ : state) {
         const double started = MonotonicSeconds();
         const benchsupport::ProcessRun run = benchsupport::RunProcess(
@@ -71,9 +72,13 @@ void HostStartUp(benchmark::State& state, const DataFolder& data) {
             return;
         }
         state.SetIterationTime(drawn - started);
-        peak = std::max(peak, run.peakMegabytes);
+        if (run.peakMegabytes) {
+            peak = std::max(peak.value_or(0.0), *run.peakMegabytes);
+        }
     }
-    state.counters["peak_MB"] = peak;
+    if (peak) {
+        state.counters["peak_MB"] = *peak;
+    }
 }
 
 void SampleCatalogue(benchmark::State& state) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,7 @@ namespace benchsupport {
 
 struct ProcessRun {
     bool ok = false;
-    double peakMegabytes = 0.0;
+    std::optional<double> peakMegabytes; // none where the system does not tell
 };
 
 // Runs `arguments` (the program first) in `workFolder`, its output discarded, and waits for it:

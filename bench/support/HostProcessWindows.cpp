@@ -35,7 +35,8 @@ ProcessRun RunProcess(const std::vector<std::string>& arguments, const std::file
     GetExitCodeProcess(process.hProcess, &exitCode);
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    if (GetProcessMemoryInfo(process.hProcess, &counters, sizeof counters)) {
+    // Wine answers zeros for a process that has ended.
+    if (GetProcessMemoryInfo(process.hProcess, &counters, sizeof counters) && counters.PeakWorkingSetSize > 0) {
         run.peakMegabytes = double(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
     }
     CloseHandle(process.hThread);

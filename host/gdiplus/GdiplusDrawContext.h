@@ -3,6 +3,9 @@
 #include "host/DrawContext.h"
 #include "host/gdiplus/GdiplusNative.h"
 
+#include <cstdint>
+#include <memory>
+
 namespace host {
 
 // A drawing context on a GDI+ graphics object, whose state it saves when made and restores when
@@ -27,11 +30,22 @@ public:
     void Flush() override;
 
 private:
+    struct LentImage {
+        const std::uint8_t* pixels = nullptr;
+        int width = 0;
+        int height = 0;
+        int stride = 0;
+        bool operator==(const LentImage&) const = default;
+    };
+    Gdiplus::Bitmap* Lent(const Image& image);
+
     std::unique_ptr<NativeDrawContext> owned;
     Gdiplus::Graphics* graphics;
     Gdiplus::GraphicsState saved = 0;
     ContextAttributes attributes;
     Pen linePen;
+    LentImage lentImage;
+    std::unique_ptr<Gdiplus::Bitmap> lent;
 };
 
 } // namespace host
