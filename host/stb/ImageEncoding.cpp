@@ -3,22 +3,45 @@
 #include <stb_image_write.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace host {
 namespace {
 
-struct Sink {
+// stb hands its output on in pieces of a few bytes; they are gathered into large ones, so that the
+// receiver (a file write through the C runtime) is called some hundred times per texture, not some
+// hundred thousand. stb reports no failure of its own writes; the first one refused is remembered.
+class Sink {
+public:
+    explicit Sink(const ByteSink& write) : write(write) { buffer.reserve(Capacity); }
+
+    void Take(const void* data, std::size_t size) {
+        if (buffer.size() + size > Capacity) {
+            Flush();
+        }
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        buffer.insert(buffer.end(), bytes, bytes + size);
+    }
+
+    // Hands on what is gathered; answers whether everything so far was taken.
+    bool Flush() {
+        if (!failed && !buffer.empty() && !write(buffer.data(), buffer.size())) {
+            failed = true;
+        }
+        buffer.clear();
+        return !failed;
+    }
+
+private:
+    static constexpr std::size_t Capacity = 64 * 1024;
     const ByteSink& write;
+    std::vector<std::uint8_t> buffer;
     bool failed = false;
 };
 
-// stb reports no failure of its own writes; the first one refused is remembered here.
 void WriteChunk(void* context, void* data, int size) {
-    auto* sink = static_cast<Sink*>(context);
-    if (!sink->failed && !sink->write(data, std::size_t(size))) {
-        sink->failed = true;
-    }
+    static_cast<Sink*>(context)->Take(data, std::size_t(size));
 }
 
 } // namespace
@@ -27,9 +50,9 @@ bool EncodeBmp24(int width, int height, const std::uint8_t* rgb, const ByteSink&
     if (width < 1 || height < 1 || rgb == nullptr) {
         return false;
     }
-    Sink sink{write};
+    Sink sink(write);
     const bool encoded = stbi_write_bmp_to_func(&WriteChunk, &sink, width, height, 3, rgb) != 0;
-    return encoded && !sink.failed;
+    return sink.Flush() && encoded;
 }
 
 bool EncodePng(const Image& image, const ByteSink& write) {
@@ -50,9 +73,9 @@ bool EncodePng(const Image& image, const ByteSink& write) {
         rgba[i + 2] = own(bgra[i]);
         rgba[i + 3] = std::uint8_t(alpha);
     }
-    Sink sink{write};
+    Sink sink(write);
     const bool encoded = stbi_write_png_to_func(&WriteChunk, &sink, width, height, 4, rgba.data(), width * 4) != 0;
-    return encoded && !sink.failed;
+    return sink.Flush() && encoded;
 }
 
 } // namespace host
