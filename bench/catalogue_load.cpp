@@ -12,6 +12,7 @@
 #include "loading/CatalogueDomParser.h"
 #include "loading/CatalogueParser.h"
 #include "support/HeapCount.h"
+#include "support/ThreadClock.h"
 #include "support/UniqueFolder.h"
 #include "tools/catgen/CatalogueGenerator.h"
 
@@ -19,7 +20,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -96,16 +96,10 @@ void ReadAndDecodeTextures(benchmark::State& state) {
     benchmark::DoNotOptimize(textures.data());
 }
 
-double ThreadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 template <typename Work> double SecondsOf(Work&& work) {
-    const double start = ThreadSeconds();
+    const double start = benchsupport::ThreadSeconds();
     work();
-    return ThreadSeconds() - start;
+    return benchsupport::ThreadSeconds() - start;
 }
 
 // The median over `pairs` runs of the load's processor time divided by the baseline's, the two run

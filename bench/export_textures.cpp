@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -25,6 +24,7 @@
 #include "export/MaterialExport.h"
 #include "host/AlertBox.h"
 #include "loading/ModuleLocation.h"
+#include "support/ThreadClock.h"
 #include "support/UniqueFolder.h"
 
 namespace {
@@ -110,12 +110,6 @@ void StbDecodeAndWriteFive(const ExportScene& scene) {
     }
 }
 
-double ThreadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 void BM_ExportFiveTextures(benchmark::State& state) {
     ExportScene& scene = Scene();
     for (auto _ : state) {
@@ -123,12 +117,12 @@ void BM_ExportFiveTextures(benchmark::State& state) {
     }
     std::vector<double> ratios;
     for (int i = 0; i < 5; ++i) {
-        double start = ThreadSeconds();
+        double start = benchsupport::ThreadSeconds();
         StbDecodeAndWriteFive(scene);
-        const double stb = ThreadSeconds() - start;
-        start = ThreadSeconds();
+        const double stb = benchsupport::ThreadSeconds() - start;
+        start = benchsupport::ThreadSeconds();
         benchmark::DoNotOptimize(ExportChosenColours(scene.store));
-        ratios.push_back((ThreadSeconds() - start) / stb);
+        ratios.push_back((benchsupport::ThreadSeconds() - start) / stb);
     }
     std::sort(ratios.begin(), ratios.end());
     state.counters["x_stb"] = ratios[ratios.size() / 2];

@@ -8,6 +8,7 @@
 #include "catalogue/NearestColourSearch.h"
 #include "catalogue/TNData.h"
 #include "loading/ModuleLocation.h"
+#include "support/ThreadClock.h"
 #include "support/UniqueFolder.h"
 #include "tools/catgen/CatalogueGenerator.h"
 
@@ -15,7 +16,6 @@
 
 #include <algorithm>
 #include <array>
-#include <ctime>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -58,12 +58,6 @@ std::array<ColourVector, 64> PickedColours() {
     return picked;
 }
 
-double ThreadSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 // The median over 15 alternations of `search`'s processor time divided by that of CIEDE2000 from
 // `picked` to each of `candidates`; each side is repeated until it covers 10,000 candidates.
 template <typename Search>
@@ -71,11 +65,11 @@ double RatioToBareDeltaE(Search&& search, const ColourVector& picked,
                          const std::vector<ColourVector>& candidates) {
     const std::size_t repeats = std::max<std::size_t>(1, 10000 / std::max<std::size_t>(1, candidates.size()));
     const auto seconds = [&](auto&& work) {
-        const double start = ThreadSeconds();
+        const double start = benchsupport::ThreadSeconds();
         for (std::size_t r = 0; r < repeats; ++r) {
             work();
         }
-        return ThreadSeconds() - start;
+        return benchsupport::ThreadSeconds() - start;
     };
     std::vector<double> ratios;
     for (int i = 0; i < 15; ++i) {
