@@ -41,6 +41,7 @@ private:
 
     std::unique_ptr<NativeDrawContext> owned;
     Gdiplus::Graphics* graphics;
+    const PixelTarget* memory; // the bitmap's pixels, when the context draws into one of ours
     Gdiplus::GraphicsState saved = 0;
     ContextAttributes attributes;
     Pen linePen;

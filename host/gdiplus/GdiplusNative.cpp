@@ -27,6 +27,8 @@ std::unique_ptr<NativeDrawContext> NativeContextOver(Bitmap& bitmap) {
     native->surface = LendPixels(bitmap.GetWidth(), bitmap.GetHeight(), bitmap.GetStride(), bitmap.GetPixels());
     if (native->surface) {
         native->graphics = std::make_unique<Gdiplus::Graphics>(native->surface.get());
+        native->memory = PixelTarget{bitmap.GetPixels(), bitmap.GetWidth(), bitmap.GetHeight(), bitmap.GetStride(),
+                                     0, 0, bitmap.GetWidth(), bitmap.GetHeight()};
     }
     return native;
 }

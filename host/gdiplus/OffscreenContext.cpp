@@ -14,6 +14,10 @@ OffscreenContext::OffscreenContext(Bitmap& bitmap, int left, int top, int width,
     if (context->graphics) {
         context->graphics->TranslateTransform(float(left), float(top));
         context->graphics->SetClip(Gdiplus::RectF(0, 0, float(std::max(width, 0)), float(std::max(height, 0))));
+        context->memory->originX = left;
+        context->memory->originY = top;
+        context->memory->clipWidth = std::max(width, 0);
+        context->memory->clipHeight = std::max(height, 0);
     }
     native = context.release();
 }
