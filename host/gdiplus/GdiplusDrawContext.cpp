@@ -1,11 +1,10 @@
 #include "host/gdiplus/GdiplusDrawContext.h"
 
-#include "host/gdiplus/PixelBlend.h"
-
 #include <algorithm>
 #include <cmath>
 
 #include "host/Image.h"
+#include "host/gdiplus/PixelBlend.h"
 #include "host/std/ImagePlacement.h"
 #include "host/std/SaneRect.h"
 

@@ -20,6 +20,11 @@ public:
         if (buffer.size() + size > Capacity) {
             Flush();
         }
+        if (size >= Capacity) {
+            // A piece as large as the buffer (a PNG's whole compressed data) goes on by itself.
+            failed = failed || !write(data, size);
+            return;
+        }
         const auto* bytes = static_cast<const std::uint8_t*>(data);
         buffer.insert(buffer.end(), bytes, bytes + size);
     }

@@ -31,5 +31,4 @@ inline std::wstring WideArgument(const std::string& utf8) {
     return std::filesystem::u8path(utf8).wstring();
 }
 
-
 } // namespace testsupport
